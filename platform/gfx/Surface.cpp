@@ -10,12 +10,38 @@ Surface::~Surface() {
     if (m_surface) cairo_surface_destroy(m_surface);
 }
 
+std::shared_ptr<Surface> Surface::Adopt(cairo_surface_t* image) {
+    std::shared_ptr<Surface> result(new Surface());
+    if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS &&
+        cairo_surface_get_type(image) == CAIRO_SURFACE_TYPE_IMAGE &&
+        cairo_image_surface_get_format(image) != CAIRO_FORMAT_ARGB32) {
+        cairo_surface_t* argb = cairo_image_surface_create(
+            CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(image), cairo_image_surface_get_height(image));
+        cairo_t* cr = cairo_create(argb);
+        cairo_set_source_surface(cr, image, 0, 0);
+        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        cairo_paint(cr);
+        cairo_destroy(cr);
+        cairo_surface_destroy(image);
+        image = argb;
+    }
+    result->SetSurface(image);
+    return result;
+}
+
 void Surface::Resize(int width, int height) {
-    if (m_surface) cairo_surface_destroy(m_surface);
-    m_width = std::max(width, 0);
-    m_height = std::max(height, 0);
     // cairo clears new image surfaces to transparent.
-    m_surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, m_width, m_height);
+    SetSurface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(width, 0), std::max(height, 0)));
+}
+
+void Surface::SetSurface(cairo_surface_t* surface) {
+    if (m_surface) cairo_surface_destroy(m_surface);
+    m_surface = surface;
+    // A surface in an error state stays usable (cairo ignores drawing on it) but holds nothing.
+    const bool usable = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS &&
+                        cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE;
+    m_width = usable ? cairo_image_surface_get_width(surface) : 0;
+    m_height = usable ? cairo_image_surface_get_height(surface) : 0;
 }
 
 void Surface::Clear() {
@@ -29,6 +55,7 @@ std::uint32_t Surface::Pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
     cairo_surface_flush(m_surface);
     const unsigned char* data = cairo_image_surface_get_data(m_surface);
+    if (!data) return 0;
     const int stride = cairo_image_surface_get_stride(m_surface);
     return *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4);
 }

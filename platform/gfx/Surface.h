@@ -11,8 +11,11 @@ namespace qx::gfx {
 
 class Surface {
 public:
-    // A new surface is fully transparent (all pixels 0). Negative sizes count as 0.
+    // A new surface is fully transparent (all pixels 0). Negative sizes count as 0; a size
+    // cairo cannot hold gives a surface of 0 x 0.
     Surface(int width, int height);
+    // Takes over an image surface of any format; it is converted to ARGB32 when it is not.
+    static std::shared_ptr<Surface> Adopt(cairo_surface_t* image);
     ~Surface();
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
@@ -34,6 +37,9 @@ public:
     bool WritePng(const std::string& path) const;
 
 private:
+    Surface() = default;
+    void SetSurface(cairo_surface_t* surface);
+
     int m_width = 0;
     int m_height = 0;
     cairo_surface_t* m_surface = nullptr;
