@@ -65,3 +65,29 @@ int GetObjectW(HGDIOBJ object, int size, void* buffer);
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush);
 // Copies pixels as they are, alpha included (SRCCOPY only), within the destination's clip.
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop);
+
+// Fonts and text -------------------------------------------------------------------------------
+// Fonts are Pango descriptions: the face name goes to fontconfig, which picks the nearest
+// installed face and falls back per character (Chinese text takes a CJK face). A negative height
+// is the em in pixels, a positive one the cell height (em plus internal leading), 0 the size of
+// DEFAULT_GUI_FONT (12 pixels). FIXME: width, escapement and orientation are kept in the record
+// but text is always drawn upright at the face's own width.
+
+HFONT CreateFontW(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
+                  DWORD quality, DWORD pitchAndFamily, LPCWSTR faceName);
+HFONT CreateFontIndirectW(const LOGFONTW* logFont);
+
+// Text in the selected font and the text colour, from (x, y) as its top-left corner; with
+// OPAQUE the text's box is first filled with the background colour. length is in UTF-16 units.
+BOOL TextOutW(HDC hdc, int x, int y, LPCWSTR text, int length);
+// The width of the text and the font's height.
+BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR text, int length, SIZE* size);
+// As above; also how many UTF-16 units fit within maxExtent (fit, when not null) and the
+// distance from the start to the end of each unit (extents, length entries, when not null).
+BOOL GetTextExtentExPointW(HDC hdc, LPCWSTR text, int length, int maxExtent, int* fit, int* extents, SIZE* size);
+BOOL GetTextMetricsW(HDC hdc, TEXTMETRICW* metrics);
+// Text inside rect with the DT_ flags above (alignment, DT_SINGLELINE, DT_WORDBREAK,
+// DT_END_ELLIPSIS, DT_NOCLIP, DT_NOPREFIX, DT_CALCRECT). length -1: up to the terminator.
+// Answers the height of the text, 0 on failure.
+int DrawTextW(HDC hdc, LPCWSTR text, int length, RECT* rect, UINT format);
