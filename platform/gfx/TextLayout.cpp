@@ -62,20 +62,23 @@ LayoutPtr MakeLayout(const FontSpec& font, std::string_view utf8) {
     LayoutPtr layout(pango_layout_new(TextContext()));
     const DescriptionPtr description = DescriptionOf(font);
     pango_layout_set_font_description(layout.get(), description.get());
-    if (font.underline || font.strikeout) {
-        PangoAttrList* attributes = pango_attr_list_new();
-        if (font.underline) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-        if (font.strikeout) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
-        pango_layout_set_attributes(layout.get(), attributes);
-        pango_attr_list_unref(attributes);
-    }
+    PangoAttrList* attributes = pango_attr_list_new();
+    // Lines broken inside a word end where the word was cut, without an added hyphen.
+    pango_attr_list_insert(attributes, pango_attr_insert_hyphens_new(FALSE));
+    if (font.underline) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (font.strikeout) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
+    pango_layout_set_attributes(layout.get(), attributes);
+    pango_attr_list_unref(attributes);
     pango_layout_set_text(layout.get(), utf8.data(), static_cast<int>(utf8.size()));
     return layout;
 }
 
 FontMetrics MetricsOf(const FontSpec& font) {
     const DescriptionPtr description = DescriptionOf(font);
-    PangoFontMetrics* metrics = pango_context_get_metrics(TextContext(), description.get(), nullptr);
+    // The metrics of the family's own face, as the font's line spacing: with the context's Chinese
+    // language they would be those of the CJK fall-back face.
+    PangoFontMetrics* metrics =
+        pango_context_get_metrics(TextContext(), description.get(), pango_language_from_string("en"));
     FontMetrics result;
     result.ascent = ToPixels(pango_font_metrics_get_ascent(metrics));
     result.descent = ToPixels(pango_font_metrics_get_descent(metrics));

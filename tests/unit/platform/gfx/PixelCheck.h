@@ -20,6 +20,21 @@ using Picture = std::vector<std::string>;
 
 inline std::string OutputPath(const std::string& file) { return std::string(QX_GFX_TEST_OUTPUT) + "/" + file; }
 
+// A surface holding the picture's pixels.
+inline SurfacePtr SurfaceOfPicture(const Picture& picture, const Palette& palette) {
+    const int height = static_cast<int>(picture.size());
+    const int width = height ? static_cast<int>(picture[0].size()) : 0;
+    auto surface = std::make_shared<Surface>(width, height);
+    cairo_surface_flush(surface->cairo());
+    unsigned char* data = cairo_image_surface_get_data(surface->cairo());
+    const int stride = cairo_image_surface_get_stride(surface->cairo());
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            *reinterpret_cast<std::uint32_t*>(data + y * stride + x * 4) = palette.at(picture[y][x]);
+    cairo_surface_mark_dirty(surface->cairo());
+    return surface;
+}
+
 inline ::testing::AssertionResult MatchesPicture(const Surface& actual, const Picture& expected, const Palette& palette,
                                                  const std::string& name) {
     const int height = static_cast<int>(expected.size());
@@ -39,14 +54,7 @@ inline ::testing::AssertionResult MatchesPicture(const Surface& actual, const Pi
         }
     }
     if (problems.str().empty()) return ::testing::AssertionSuccess();
-    Surface wanted(width, height);
-    unsigned char* data = cairo_image_surface_get_data(wanted.cairo());
-    const int stride = cairo_image_surface_get_stride(wanted.cairo());
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            *reinterpret_cast<std::uint32_t*>(data + y * stride + x * 4) = palette.at(expected[y][x]);
-    cairo_surface_mark_dirty(wanted.cairo());
-    wanted.WritePng(OutputPath(name + ".expected.png"));
+    SurfaceOfPicture(expected, palette)->WritePng(OutputPath(name + ".expected.png"));
     actual.WritePng(OutputPath(name + ".actual.png"));
     return ::testing::AssertionFailure() << name << ": " << problems.str() << " (images in " << QX_GFX_TEST_OUTPUT << ")";
 }

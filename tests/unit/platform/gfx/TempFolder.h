@@ -1,0 +1,39 @@
+#pragma once
+// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+
+#include "platform/base/Strings.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+namespace qx::gfx::test {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "qx-gfx-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+        m_path = pattern;
+    }
+    ~TempFolder() {
+        std::error_code error;
+        std::filesystem::remove_all(m_path, error);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string Path(const std::string& name) const { return (m_path / name).string(); }
+    // The file as the system names it: wide text.
+    std::u16string File(const std::string& name) const { return Utf8ToWide(Path(name)); }
+    void WriteBytes(const std::string& name, const std::string& bytes) const {
+        std::ofstream(Path(name), std::ios::binary) << bytes;
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+}  // namespace qx::gfx::test
