@@ -20,17 +20,21 @@ void SetColor(cairo_t* cr, ARGB color) {
                           (color >> 24) / 255.0);
 }
 
-// An image drawn at its own size: the fill of the destination rectangle through the image's
-// kept pattern, moved so that the source corner lands on the destination corner.
-void DrawNatural(cairo_t* cr, cairo_pattern_t* pattern, const Rect& dst, const Rect& src) {
-    cairo_matrix_t matrix;
-    cairo_matrix_init_translate(&matrix, src.x - dst.x, src.y - dst.y);
-    cairo_pattern_set_matrix(pattern, &matrix);
-    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
-    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_NONE);
-    cairo_set_source(cr, pattern);
-    cairo_rectangle(cr, dst.x, dst.y, dst.width, dst.height);
-    cairo_fill(cr);
+// An image drawn at its own size: one pixman composite of the source rectangle onto the
+// destination, within the Graphics' clip. Source pixels outside the image are transparent.
+void DrawNatural(GpGraphicsObject& g, GpImageObject& img, const Rect& dst, const Rect& src) {
+    pixman_image_t* to = g.Pixels();
+    pixman_image_t* from = img.pixels.Of(img.surface->cairo());
+    if (!to || !from) return;
+    cairo_surface_t* target = cairo_get_target(g.cr);
+    cairo_surface_flush(img.surface->cairo());
+    cairo_surface_flush(target);
+    const int x = static_cast<int>(dst.x) + g.origin.x;
+    const int y = static_cast<int>(dst.y) + g.origin.y;
+    const int width = static_cast<int>(dst.width), height = static_cast<int>(dst.height);
+    pixman_image_composite32(PIXMAN_OP_OVER, from, nullptr, to, static_cast<int>(src.x), static_cast<int>(src.y), 0, 0,
+                             x, y, width, height);
+    cairo_surface_mark_dirty_rectangle(target, x, y, width, height);
 }
 
 // An image stretched: only the source rectangle is sampled (a sub-surface, padded at its
@@ -65,6 +69,7 @@ Status DrawImage(GpGraphics* graphics, GpImage* image, const Rect& dst, const Re
     if (!g || !img) return InvalidParameter;
     if (src.width <= 0 || src.height <= 0 || dst.width == 0 || dst.height == 0) return Ok;
     const qx::gfx::Surface& pixels = *img->surface;
+    const bool natural = dst.width == src.width && dst.height == src.height;
     if (img->surface == g->target) {
         // Drawing an image onto itself reads from a copy.
         auto copy = std::make_shared<qx::gfx::Surface>(pixels.width(), pixels.height());
@@ -73,12 +78,12 @@ Status DrawImage(GpGraphics* graphics, GpImage* image, const Rect& dst, const Re
         cairo_paint(copier);
         cairo_destroy(copier);
         GpImageObject snapshot(std::move(copy));
-        if (dst.width == src.width && dst.height == src.height) DrawNatural(g->cr, snapshot.Pattern(), dst, src);
+        if (natural) DrawNatural(*g, snapshot, dst, src);
         else DrawStretched(g->cr, snapshot.surface->cairo(), pixels.width(), pixels.height(), dst, src);
         cairo_set_source_rgba(g->cr, 0, 0, 0, 0);
         return Ok;
     }
-    if (dst.width == src.width && dst.height == src.height) DrawNatural(g->cr, img->Pattern(), dst, src);
+    if (natural) DrawNatural(*g, *img, dst, src);
     else DrawStretched(g->cr, pixels.cairo(), pixels.width(), pixels.height(), dst, src);
     return Ok;
 }
@@ -92,7 +97,7 @@ Status GdipCreateFromHDC(HDC hdc, GpGraphics** graphics) {
     if (!dc) return InvalidParameter;
     cairo_t* cr = CreateCairo(*dc);
     if (!cr) return InvalidParameter;
-    *graphics = AddGp<GpGraphics>(std::make_shared<GpGraphicsObject>(dc->DrawSurface(), cr));
+    *graphics = AddGp<GpGraphics>(std::make_shared<GpGraphicsObject>(dc->DrawSurface(), cr, dc->DeviceClip(), dc->origin));
     return Ok;
 }
 
@@ -101,7 +106,9 @@ Status GdipGetImageGraphicsContext(GpImage* image, GpGraphics** graphics) {
     *graphics = nullptr;
     auto* img = FindGp<GpImageObject>(image, GpKind::Image);
     if (!img) return InvalidParameter;
-    *graphics = AddGp<GpGraphics>(std::make_shared<GpGraphicsObject>(img->surface, cairo_create(img->surface->cairo())));
+    const RECT all{0, 0, img->surface->width(), img->surface->height()};
+    *graphics = AddGp<GpGraphics>(
+        std::make_shared<GpGraphicsObject>(img->surface, cairo_create(img->surface->cairo()), all, POINT{}));
     return Ok;
 }
 

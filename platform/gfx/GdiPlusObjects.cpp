@@ -2,11 +2,47 @@
 
 #include "platform/gfx/GdiPlus.h"
 
+#include <algorithm>
+
 namespace qx::gfx::detail {
 
 HandleTable<GpObject>& GpTable() {
     static HandleTable<GpObject> s_table;
     return s_table;
+}
+
+PixmanView::~PixmanView() {
+    if (m_image) pixman_image_unref(m_image);
+    if (m_surface) cairo_surface_destroy(m_surface);
+}
+
+pixman_image_t* PixmanView::Of(cairo_surface_t* surface) {
+    if (m_image) return m_image;
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE ||
+        cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32 || !cairo_image_surface_get_data(surface))
+        return nullptr;
+    m_surface = cairo_surface_reference(surface);
+    // cairo's ARGB32 is pixman's premultiplied a8r8g8b8.
+    m_image = pixman_image_create_bits(PIXMAN_a8r8g8b8, cairo_image_surface_get_width(surface),
+                                       cairo_image_surface_get_height(surface),
+                                       reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface)),
+                                       cairo_image_surface_get_stride(surface));
+    return m_image;
+}
+
+pixman_image_t* GpGraphicsObject::Pixels() {
+    // The surface cr draws on, which cr keeps alive even if the window system resizes target.
+    pixman_image_t* image = pixels.Of(cairo_get_target(cr));
+    if (image && !pixelsClipped) {
+        pixman_region32_t region;
+        pixman_region32_init_rect(&region, clip.left, clip.top, std::max<LONG>(0, clip.right - clip.left),
+                                  std::max<LONG>(0, clip.bottom - clip.top));
+        pixman_image_set_clip_region32(image, &region);
+        pixman_region32_fini(&region);
+        pixelsClipped = true;
+    }
+    return image;
 }
 
 bool RemoveGp(const void* pointer, GpKind kind) {

@@ -6,6 +6,8 @@
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
 
+#include <pixman.h>
+
 namespace qx::gfx::detail {
 
 enum class GpKind { Image, Graphics, FontFamily, Font, Brush, StringFormat };
@@ -17,27 +19,43 @@ struct GpObject {
     bool stock = false;  // the generic families: deleting them does nothing
 };
 
+// A pixman view of a cairo image surface's pixels, which it keeps alive. Images drawn at their
+// own size go straight to pixman: the skin's tiling is thousands of tiny copies per redraw, and
+// cairo's path and clip machinery would cost more than the pixels.
+class PixmanView {
+public:
+    PixmanView() = default;
+    ~PixmanView();
+    PixmanView(const PixmanView&) = delete;
+    PixmanView& operator=(const PixmanView&) = delete;
+    // The view of surface (made on first use); null for a surface without pixels.
+    pixman_image_t* Of(cairo_surface_t* surface);
+
+private:
+    cairo_surface_t* m_surface = nullptr;
+    pixman_image_t* m_image = nullptr;
+};
+
 struct GpImageObject : GpObject {
     explicit GpImageObject(SurfacePtr s) : GpObject(GpKind::Image), surface(std::move(s)) {}
-    ~GpImageObject() override {
-        if (pattern) cairo_pattern_destroy(pattern);
-    }
-    // The pattern an image is drawn through, made on first use and kept with the image, so that
-    // tiling an image is one fill per tile.
-    cairo_pattern_t* Pattern() {
-        if (!pattern) pattern = cairo_pattern_create_for_surface(surface->cairo());
-        return pattern;
-    }
     SurfacePtr surface;
-    cairo_pattern_t* pattern = nullptr;
+    PixmanView pixels;
 };
 
 struct GpGraphicsObject : GpObject {
-    // cr draws on target with the clip and origin already applied; the Graphics owns it.
-    GpGraphicsObject(SurfacePtr t, cairo_t* c) : GpObject(GpKind::Graphics), target(std::move(t)), cr(c) {}
+    // cr draws on target with clip (surface pixels) and origin already applied; the Graphics owns it.
+    GpGraphicsObject(SurfacePtr t, cairo_t* c, RECT deviceClip, POINT deviceOrigin)
+        : GpObject(GpKind::Graphics), target(std::move(t)), cr(c), clip(deviceClip), origin(deviceOrigin) {}
     ~GpGraphicsObject() override { cairo_destroy(cr); }
+    // The target's pixels with the clip applied, for drawing that bypasses cr.
+    pixman_image_t* Pixels();
+
     SurfacePtr target;
     cairo_t* cr;
+    RECT clip;
+    POINT origin;
+    PixmanView pixels;
+    bool pixelsClipped = false;
 };
 
 struct GpFontFamilyObject : GpObject {
@@ -66,9 +84,9 @@ HandleTable<GpObject>& GpTable();
 
 template <typename T>
 T* FindGp(const void* pointer, GpKind kind) {
-    const std::shared_ptr<GpObject> object = GpTable().Find(reinterpret_cast<std::uintptr_t>(pointer));
+    GpObject* object = GpTable().Get(reinterpret_cast<std::uintptr_t>(pointer));
     if (!object || object->kind != kind) return nullptr;
-    return static_cast<T*>(object.get());
+    return static_cast<T*>(object);
 }
 
 template <typename P>

@@ -26,6 +26,12 @@ public:
         return it == m_objects.end() ? nullptr : it->second;
     }
 
+    // The same without sharing ownership, for lookups on hot paths; valid until the object is removed.
+    T* Get(std::uintptr_t id) const {
+        const auto it = m_objects.find(id);
+        return it == m_objects.end() ? nullptr : it->second.get();
+    }
+
     // Takes the object out of the table; null when it was not there.
     std::shared_ptr<T> Remove(std::uintptr_t id) {
         const auto it = m_objects.find(id);
