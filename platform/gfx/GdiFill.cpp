@@ -2,6 +2,8 @@
 
 #include "platform/gfx/GdiObjects.h"
 
+#include <algorithm>
+
 using namespace qx::gfx::detail;
 
 namespace {
@@ -16,13 +18,22 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH hbrush) {
     const auto dc = FindDC(hdc);
     const auto brush = FindBrush(hbrush);
     if (!dc || !brush || !rect) return FALSE;
-    if (brush->hollow || rect->right <= rect->left || rect->bottom <= rect->top) return TRUE;
-    cairo_t* cr = CreateCairo(*dc);
-    if (!cr) return FALSE;
+    const qx::gfx::SurfacePtr surface = dc->DrawSurface();
+    if (!surface) return FALSE;
+    if (brush->hollow) return TRUE;
+    // Cut to the clip in wide integers first: cairo's fixed-point coordinates cannot hold the
+    // huge rectangles callers pass to mean "everything".
+    const RECT clip = dc->DeviceClip();
+    const long long left = std::max<long long>(static_cast<long long>(rect->left) + dc->origin.x, clip.left);
+    const long long top = std::max<long long>(static_cast<long long>(rect->top) + dc->origin.y, clip.top);
+    const long long right = std::min<long long>(static_cast<long long>(rect->right) + dc->origin.x, clip.right);
+    const long long bottom = std::min<long long>(static_cast<long long>(rect->bottom) + dc->origin.y, clip.bottom);
+    if (right <= left || bottom <= top) return TRUE;
+    cairo_t* cr = cairo_create(surface->cairo());
     // GDI writes the brush colour as it is: the pixels become opaque whatever was there.
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     SetOpaqueColor(cr, brush->color);
-    cairo_rectangle(cr, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
+    cairo_rectangle(cr, left, top, right - left, bottom - top);
     cairo_fill(cr);
     cairo_destroy(cr);
     return TRUE;

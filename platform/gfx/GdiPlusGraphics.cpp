@@ -29,17 +29,26 @@ void DrawNatural(GpGraphicsObject& g, GpImageObject& img, const Rect& dst, const
     cairo_surface_t* target = cairo_get_target(g.cr);
     cairo_surface_flush(img.surface->cairo());
     cairo_surface_flush(target);
-    const int x = static_cast<int>(dst.x) + g.origin.x;
-    const int y = static_cast<int>(dst.y) + g.origin.y;
-    const int width = static_cast<int>(dst.width), height = static_cast<int>(dst.height);
-    pixman_image_composite32(PIXMAN_OP_OVER, from, nullptr, to, static_cast<int>(src.x), static_cast<int>(src.y), 0, 0,
-                             x, y, width, height);
+    // Cut to the clip in wide integers: pixman's coordinates are 32-bit and must not overflow.
+    const long long dx = static_cast<long long>(dst.x) + g.origin.x, dy = static_cast<long long>(dst.y) + g.origin.y;
+    const long long left = std::max<long long>(dx, g.clip.left), top = std::max<long long>(dy, g.clip.top);
+    const long long right = std::min<long long>(dx + static_cast<long long>(dst.width), g.clip.right);
+    const long long bottom = std::min<long long>(dy + static_cast<long long>(dst.height), g.clip.bottom);
+    if (right <= left || bottom <= top) return;
+    const int x = static_cast<int>(left), y = static_cast<int>(top);
+    const int width = static_cast<int>(right - left), height = static_cast<int>(bottom - top);
+    const long long sx = static_cast<long long>(src.x) + (left - dx), sy = static_cast<long long>(src.y) + (top - dy);
+    if (sx >= pixman_image_get_width(from) || sy >= pixman_image_get_height(from) || sx + width <= 0 || sy + height <= 0)
+        return;
+    pixman_image_composite32(PIXMAN_OP_OVER, from, nullptr, to, static_cast<int>(sx), static_cast<int>(sy), 0, 0, x, y,
+                             width, height);
     cairo_surface_mark_dirty_rectangle(target, x, y, width, height);
 }
 
 // An image stretched: only the source rectangle is sampled (a sub-surface, padded at its
 // edges), so neither neighbouring frames of a strip nor transparency bleed into the edges.
-void DrawStretched(cairo_t* cr, cairo_surface_t* image, int imageWidth, int imageHeight, Rect dst, Rect src) {
+void DrawStretched(GpGraphicsObject& g, cairo_surface_t* image, int imageWidth, int imageHeight, Rect dst, Rect src) {
+    cairo_t* cr = g.cr;
     const double scaleX = dst.width / src.width;
     const double scaleY = dst.height / src.height;
     const double left = std::max(src.x, 0.0), right = std::min(src.x + src.width, static_cast<double>(imageWidth));
@@ -57,8 +66,16 @@ void DrawStretched(cairo_t* cr, cairo_surface_t* image, int imageWidth, int imag
     const bool shrinksMuch = std::abs(scaleX) < 0.5 || std::abs(scaleY) < 0.5;
     cairo_pattern_set_filter(pattern, shrinksMuch ? CAIRO_FILTER_GOOD : CAIRO_FILTER_BILINEAR);
     cairo_set_source(cr, pattern);
-    cairo_rectangle(cr, dst.x, dst.y, dst.width, dst.height);
-    cairo_fill(cr);
+    // Fill only the part inside the clip: cairo's fixed-point coordinates cannot hold the huge
+    // rectangles a caller may pass.
+    const double visibleLeft = std::max(std::min(dst.x, dst.x + dst.width), double(g.clip.left - g.origin.x));
+    const double visibleRight = std::min(std::max(dst.x, dst.x + dst.width), double(g.clip.right - g.origin.x));
+    const double visibleTop = std::max(std::min(dst.y, dst.y + dst.height), double(g.clip.top - g.origin.y));
+    const double visibleBottom = std::min(std::max(dst.y, dst.y + dst.height), double(g.clip.bottom - g.origin.y));
+    if (visibleLeft < visibleRight && visibleTop < visibleBottom) {
+        cairo_rectangle(cr, visibleLeft, visibleTop, visibleRight - visibleLeft, visibleBottom - visibleTop);
+        cairo_fill(cr);
+    }
     cairo_pattern_destroy(pattern);
     cairo_surface_destroy(part);
 }
@@ -79,12 +96,12 @@ Status DrawImage(GpGraphics* graphics, GpImage* image, const Rect& dst, const Re
         cairo_destroy(copier);
         GpImageObject snapshot(std::move(copy));
         if (natural) DrawNatural(*g, snapshot, dst, src);
-        else DrawStretched(g->cr, snapshot.surface->cairo(), pixels.width(), pixels.height(), dst, src);
+        else DrawStretched(*g, snapshot.surface->cairo(), pixels.width(), pixels.height(), dst, src);
         cairo_set_source_rgba(g->cr, 0, 0, 0, 0);
         return Ok;
     }
     if (natural) DrawNatural(*g, *img, dst, src);
-    else DrawStretched(g->cr, pixels.cairo(), pixels.width(), pixels.height(), dst, src);
+    else DrawStretched(*g, pixels.cairo(), pixels.width(), pixels.height(), dst, src);
     return Ok;
 }
 

@@ -2,8 +2,6 @@
 
 #include "platform/gfx/GdiPlus.h"
 
-#include <algorithm>
-
 namespace qx::gfx::detail {
 
 HandleTable<GpObject>& GpTable() {
@@ -33,16 +31,7 @@ pixman_image_t* PixmanView::Of(cairo_surface_t* surface) {
 
 pixman_image_t* GpGraphicsObject::Pixels() {
     // The surface cr draws on, which cr keeps alive even if the window system resizes target.
-    pixman_image_t* image = pixels.Of(cairo_get_target(cr));
-    if (image && !pixelsClipped) {
-        pixman_region32_t region;
-        pixman_region32_init_rect(&region, clip.left, clip.top, std::max<LONG>(0, clip.right - clip.left),
-                                  std::max<LONG>(0, clip.bottom - clip.top));
-        pixman_image_set_clip_region32(image, &region);
-        pixman_region32_fini(&region);
-        pixelsClipped = true;
-    }
-    return image;
+    return pixels.Of(cairo_get_target(cr));
 }
 
 bool RemoveGp(const void* pointer, GpKind kind) {

@@ -47,7 +47,7 @@ struct GpGraphicsObject : GpObject {
     GpGraphicsObject(SurfacePtr t, cairo_t* c, RECT deviceClip, POINT deviceOrigin)
         : GpObject(GpKind::Graphics), target(std::move(t)), cr(c), clip(deviceClip), origin(deviceOrigin) {}
     ~GpGraphicsObject() override { cairo_destroy(cr); }
-    // The target's pixels with the clip applied, for drawing that bypasses cr.
+    // The target's pixels, for drawing that bypasses cr (and must keep to clip itself).
     pixman_image_t* Pixels();
 
     SurfacePtr target;
@@ -55,7 +55,6 @@ struct GpGraphicsObject : GpObject {
     RECT clip;
     POINT origin;
     PixmanView pixels;
-    bool pixelsClipped = false;
 };
 
 struct GpFontFamilyObject : GpObject {

@@ -155,6 +155,17 @@ TEST(DeviceContext, FillRectIsOffsetByTheOriginAndNarrowedByIntersectClipRect) {
     DeleteDC(dc);
 }
 
+TEST(DeviceContext, FillRectOfHugeRectanglesFillsTheClip) {
+    auto surface = std::make_shared<Surface>(3, 2);
+    HDC dc = CreateSurfaceDC(surface, nullptr, POINT{1, 0});
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    const RECT everything{-2147483647, -2147483647, 2147483647, 2147483647};
+    EXPECT_TRUE(FillRect(dc, &everything, red));
+    EXPECT_TRUE(MatchesPicture(*surface, {"rrr", "rrr"}, {{'r', 0xFFFF0000}}, "fill_huge"));
+    DeleteObject(red);
+    DeleteDC(dc);
+}
+
 TEST(DeviceContext, FillIsOpaqueOverTranslucentPixels) {
     auto surface = std::make_shared<Surface>(2, 1);
     cairo_t* cr = cairo_create(surface->cairo());

@@ -169,6 +169,20 @@ TEST_F(GdiplusDraw, ClearSetsEveryPixelAndAnImageCanBeDrawnOntoItself) {
     EXPECT_TRUE(MatchesPicture(*SurfaceOfImage(target), {"...", "..."}, kPalette, "cleared"));
 }
 
+TEST_F(GdiplusDraw, HugeRectanglesAreCutToTheTarget) {
+    GpBitmap* target = Image({"...", "..."});
+    GpGraphics* graphics = GraphicsOn(target);
+    GpBitmap* red = Image({"r"});
+    constexpr INT kBig = 2147483000;
+    EXPECT_EQ(GdipDrawImageRectRectI(graphics, red, kBig, kBig, kBig, kBig, 0, 0, kBig, kBig, UnitPixel, nullptr, nullptr, nullptr), Ok);
+    EXPECT_EQ(GdipDrawImageRectRectI(graphics, red, -kBig, 0, kBig, 1, -kBig, 0, kBig, 1, UnitPixel, nullptr, nullptr, nullptr), Ok);
+    EXPECT_EQ(GdipDrawImageRectI(graphics, red, -kBig, -kBig, kBig, kBig), Ok);
+    EXPECT_EQ(GdipDrawImageRectI(graphics, red, 1, 1, kBig, kBig), Ok);
+    const Surface& pixels = *SurfaceOfImage(target);
+    EXPECT_EQ(pixels.Pixel(0, 0), 0u);
+    EXPECT_EQ(pixels.Pixel(2, 1), 0xFFFF0000u);
+}
+
 TEST_F(GdiplusDraw, StalePointersFailCleanly) {
     GpBitmap* target = Image({".."});
     GpGraphics* graphics = nullptr;
