@@ -87,14 +87,15 @@ TEST_F(ScriptedWebEngineTest, NextDocumentClearsTheOldTitleAndOneWithoutTitleRai
 
     LoadNow(kB);
     EXPECT_THAT(events.WithoutProgress(),
-                ElementsAre("BeforeNavigate http://b.test/", "DownloadBegin", "NavigateComplete http://b.test/",
-                            "Title \"\"", "Title \"Page B\"", "DownloadComplete", "DocumentComplete http://b.test/"));
+                ElementsAre("BeforeNavigate http://b.test/", "DownloadBegin", "Title \"\"",
+                            "NavigateComplete http://b.test/", "Title \"Page B\"", "DownloadComplete",
+                            "DocumentComplete http://b.test/"));
     events.events.clear();
 
     LoadNow(kC);
-    EXPECT_THAT(events.WithoutProgress(), ElementsAre("BeforeNavigate http://c.test/", "DownloadBegin",
-                                                      "NavigateComplete http://c.test/", "Title \"\"",
-                                                      "DownloadComplete", "DocumentComplete http://c.test/"));
+    EXPECT_THAT(events.WithoutProgress(), ElementsAre("BeforeNavigate http://c.test/", "DownloadBegin", "Title \"\"",
+                                                      "NavigateComplete http://c.test/", "DownloadComplete",
+                                                      "DocumentComplete http://c.test/"));
     EXPECT_EQ(engine->Title(), u"") << "a document without a title has an empty one, not none";
 }
 
@@ -120,8 +121,8 @@ TEST_F(ScriptedWebEngineTest, FailedLoadReportsTheErrorThenShowsTheErrorPageInHi
     EXPECT_THAT(events.events,
                 ElementsAre("BeforeNavigate http://down.test/", "DownloadBegin", "Progress 1000/10000",
                             "NavigateError http://down.test/ -1", "DownloadComplete",
-                            "DownloadBegin", "Progress 1000/10000", "NavigateComplete http://down.test/",
-                            "Title \"\"", errorTitle, "Progress 10000/10000", "DownloadComplete",
+                            "DownloadBegin", "Progress 1000/10000", "Title \"\"",
+                            "NavigateComplete http://down.test/", errorTitle, "Progress 10000/10000", "DownloadComplete",
                             "DocumentComplete http://down.test/"));
     EXPECT_EQ(engine->LocationURL(), kDown);
     EXPECT_THAT(engine->History(), ElementsAre(kA, kDown));
@@ -198,8 +199,9 @@ TEST_F(ScriptedWebEngineTest, RefreshReloadsTheShownPageThroughBeforeNavigate) {
     engine->Refresh();
     clock.Advance(100);
     EXPECT_THAT(events.WithoutProgress(),
-                ElementsAre("BeforeNavigate http://a.test/", "DownloadBegin", "NavigateComplete http://a.test/",
-                            "Title \"\"", "Title \"Page A\"", "DownloadComplete", "DocumentComplete http://a.test/"));
+                ElementsAre("BeforeNavigate http://a.test/", "DownloadBegin", "Title \"\"",
+                            "NavigateComplete http://a.test/", "Title \"Page A\"", "DownloadComplete",
+                            "DocumentComplete http://a.test/"));
 }
 
 TEST_F(ScriptedWebEngineTest, StopEndsTheLoadWithoutCompletingTheDocument) {
@@ -234,8 +236,8 @@ TEST_F(ScriptedWebEngineTest, NewNavigationEndsTheLoadUnderWay) {
 
     LoadNow(kB);
     EXPECT_THAT(events.WithoutProgress(),
-                ElementsAre("BeforeNavigate http://b.test/", "DownloadComplete", "DownloadBegin",
-                            "NavigateComplete http://b.test/", "Title \"\"", "Title \"Page B\"", "DownloadComplete",
+                ElementsAre("BeforeNavigate http://b.test/", "DownloadComplete", "DownloadBegin", "Title \"\"",
+                            "NavigateComplete http://b.test/", "Title \"Page B\"", "DownloadComplete",
                             "DocumentComplete http://b.test/"));
 }
 

@@ -173,11 +173,12 @@ void ScriptedWebEngine::Commit() {
     const std::u16string title = page.title;
     const std::uint64_t generation = m_nLoadGeneration;
 
-    if (!Raise([&](WebEngineListener& l) { l.OnNavigateComplete(url); }) || generation != m_nLoadGeneration) return;
-    // The real engine clears the old title when the new document arrives, then sets the new one.
+    // The real engine clears the old title as the new document arrives, then reports the
+    // arrival, then the new title once it has read it.
     if (!oldTitle.empty()) {
         if (!Raise([](WebEngineListener& l) { l.OnTitleChange(std::u16string()); }) || generation != m_nLoadGeneration) return;
     }
+    if (!Raise([&](WebEngineListener& l) { l.OnNavigateComplete(url); }) || generation != m_nLoadGeneration) return;
     if (!title.empty()) Raise([&](WebEngineListener& l) { l.OnTitleChange(title); });
 }
 
