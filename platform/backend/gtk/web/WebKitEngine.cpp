@@ -282,6 +282,8 @@ void WebKitEngine::RaiseProgress() {
 
 gboolean WebKitEngine::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision, WebKitPolicyDecisionType type,
                                       gpointer self) {
+    // FIXME: responses the view cannot show (files to download) are left to WebKit's default
+    // decision; they should be saved to the user's download folder.
     if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
     const SignalScope scope;
     auto* engine = static_cast<WebKitEngine*>(self);
