@@ -30,15 +30,19 @@ int GetClassNameW(HWND hwnd, LPWSTR className, int maxCount);
 
 // Creates a window of a registered class. A WS_CHILD window needs a live parent and takes menu
 // as its control id; any other window is top-level and parent (when given) becomes its owner.
-// Sends WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE (answering -1 / FALSE destroys the
-// window and returns null), then WM_SIZE and WM_MOVE; WS_VISIBLE then shows it. CW_USEDEFAULT
-// places a top-level window at the work area's corner. Null on failure.
+// Sends WM_NCCREATE (FALSE: the window gets WM_NCDESTROY only and null is returned),
+// WM_NCCALCSIZE, WM_CREATE (-1: the window is destroyed and null returned), then WM_SIZE and
+// WM_MOVE; WS_VISIBLE then shows it (ShowWindow SW_SHOW). New children go to the bottom of their
+// siblings, new top-level windows to the top. CW_USEDEFAULT places a top-level window at the work
+// area's corner with three quarters of its size. Null on failure.
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
-// Sends WM_DESTROY to the window, destroys its owned pop-ups and children (each the same way),
-// then sends WM_NCDESTROY; the handle is dead after. Focus, capture and activation held by the
-// window move away; its timers die. Destroying the thread's main window posts WM_QUIT. Safe to
-// call from the window's own handlers. FALSE for a dead handle.
+// Hides the window, destroys the windows it owns (each completely), sends WM_DESTROY to the
+// window and then down to its children, and WM_NCDESTROY from the deepest children up to the
+// window; each handle is dead after its WM_NCDESTROY. Focus and capture inside it are dropped,
+// activation passes to its owner, its timers and posted messages go. Destroying the thread's main
+// window posts WM_QUIT. Safe from any handler, the window's own included. FALSE for a dead handle
+// or a window already being destroyed.
 BOOL DestroyWindow(HWND hwnd);
 // TRUE while the handle names a live window; FALSE forever after its destruction.
 BOOL IsWindow(HWND hwnd);
@@ -122,9 +126,10 @@ DWORD GetMessagePos();
 
 // Timers and the clock -------------------------------------------------------------------------------
 
-// Starts or restarts timer id of hwnd (elapse at least 1 ms, USER_TIMER_MINIMUM 10 as the real
-// system does not apply here). With a null hwnd a new id is made. Each period at most one WM_TIMER
-// for the timer waits, and only when no posted message waits. Returns the id, 0 on failure.
+// Starts or restarts timer id of hwnd (periods below 10 ms count as 10, as on the real system).
+// With a null hwnd a new id is made. A WM_TIMER is made only when no posted message waits and the
+// period has passed; taking it starts the next period, so at most one is ever pending. Returns the
+// id, 0 for a dead hwnd.
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc);
 // Stops the timer and removes its waiting WM_TIMER. FALSE when there is no such timer.
 BOOL KillTimer(HWND hwnd, UINT_PTR id);
@@ -177,6 +182,9 @@ BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int width, int height, UINT flags);
 // Puts the window above its siblings.
 BOOL BringWindowToTop(HWND hwnd);
+// Hides (FALSE: WM_SHOWWINDOW with SW_PARENTCLOSING) or shows again (TRUE: SW_PARENTOPENING) the
+// pop-ups owned by owner; minimising and restoring a window does this.
+BOOL ShowOwnedPopups(HWND owner, BOOL show);
 // A batch of SetWindowPos calls applied in order by EndDeferWindowPos. DeferWindowPos returns
 // the (same) batch handle, or null after freeing the batch when hwnd is dead.
 HDWP BeginDeferWindowPos(int count);
@@ -325,8 +333,10 @@ class Surface;
 
 namespace qx::win {
 
-// Connects the window system to a backend for the scope's life. On destruction every window,
-// timer, menu and queued message goes, so the next scope starts clean (tests make one each).
+// Connects the window system to a backend for the scope's life. Entering and leaving drop every
+// window (without messages: the objects behind their procedures may be gone), timer, menu, icon,
+// focus and queued message, so each scope starts clean (tests make one each). Registered classes,
+// menu resources and registered message numbers belong to the program and stay.
 class WindowSystemScope {
 public:
     explicit WindowSystemScope(backend::Backend& backend);

@@ -865,3 +865,9 @@ struct WINDOWPLACEMENT {
 constexpr UINT GA_PARENT = 1;
 constexpr UINT GA_ROOT = 2;
 constexpr UINT GA_ROOTOWNER = 3;
+
+// lParam of WM_NCCALCSIZE with wParam TRUE.
+struct NCCALCSIZE_PARAMS {
+    RECT rgrc[3];  // the new window rectangle, the old one, the old client rectangle
+    WINDOWPOS* lppos = nullptr;
+};
