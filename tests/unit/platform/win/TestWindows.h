@@ -4,6 +4,7 @@
 
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/win/WinApi.h"
+#include "platform/win/WindowRecords.h"
 
 #include <gtest/gtest.h>
 
