@@ -1,0 +1,3 @@
+#include "platform/framework/CmdTarget.h"
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
