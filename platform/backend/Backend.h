@@ -34,6 +34,24 @@ struct MenuModel {
     std::vector<MenuModelItem> items;
 };
 
+// A widget of the desktop's own standing over a child window: it covers the window's rectangle
+// inside its top-level window and follows the window's place and visibility.
+enum class NativeChildKind {
+    Entry,  // a one-line text box that edits and draws itself
+    Page,   // a holder for a web page's widget
+};
+
+// How an entry looks and behaves.
+struct EntryLook {
+    COLORREF text = 0;
+    COLORREF background = 0x00FFFFFF;
+    bool transparentBackground = false;  // nothing painted behind the text: the window shows through
+    std::u16string fontFace;             // empty: the desktop's
+    int fontPixelHeight = 0;             // 0: the desktop's
+    bool bold = false;
+    bool readOnly = false;
+};
+
 // How a top-level window sits on the desktop.
 struct NativeWindowStyle {
     bool taskbarButton = false;  // it has an entry in the taskbar
@@ -70,6 +88,12 @@ public:
     virtual void OnActivated(HWND hwnd) = 0;
     // The desktop lost the pixels of the window; the window system presents it again.
     virtual void OnExpose(HWND hwnd) = 0;
+
+    // The user changed an entry's text or selection (commands from the window system are not
+    // echoed). Selection: the units start to end, end exclusive.
+    virtual void OnEntryChanged(HWND /*hwnd*/, const std::u16string& /*text*/, int /*start*/, int /*end*/) {}
+    // The user gave a native child the keyboard (clicked into it).
+    virtual void OnNativeChildFocus(HWND /*hwnd*/) {}
 };
 
 // Commands down: what the window system asks of the desktop.
@@ -118,6 +142,24 @@ public:
     // Shows a message box (MB_ type flags) until answered; the button pressed (IDOK, IDYES, ...).
     virtual int ShowMessageBox(HWND owner, const std::u16string& text, const std::u16string& caption,
                                UINT type) = 0;
+
+    // Native children. Whether this backend offers children of the kind; without, the window
+    // system draws and edits the window itself.
+    virtual bool SupportsNativeChild(NativeChildKind /*kind*/) const { return false; }
+    // Gives the child window hwnd a native child (none before); it follows the window's
+    // rectangle and visibility until destroyed.
+    virtual void CreateNativeChild(HWND /*hwnd*/, NativeChildKind /*kind*/) {}
+    virtual void DestroyNativeChild(HWND /*hwnd*/) {}
+    // An entry's text, selection (start to end, end exclusive; -1 end: to the end) and look.
+    virtual void SetEntryText(HWND /*hwnd*/, const std::u16string& /*text*/) {}
+    virtual void SetEntrySelection(HWND /*hwnd*/, int /*start*/, int /*end*/) {}
+    virtual void SetEntryLook(HWND /*hwnd*/, const EntryLook& /*look*/) {}
+    // The window system moved the keyboard focus into (true) or out of (false) the entry.
+    virtual void SetEntryFocus(HWND /*hwnd*/, bool /*focused*/) {}
+    // A key press in an entry reaches the window system first, as OnKeyDown; when its
+    // WM_KEYDOWN comes through the pre-translation to the entry's window, this lets the entry
+    // handle that press (older presses not delivered are dropped).
+    virtual void DeliverEntryKey(HWND /*hwnd*/, UINT /*virtualKey*/) {}
 };
 
 }  // namespace qx::backend

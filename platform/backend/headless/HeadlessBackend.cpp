@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace qx::backend {
@@ -67,6 +68,7 @@ void HeadlessBackend::CreateNativeWindow(HWND hwnd, RECT bounds, const std::u16s
 
 void HeadlessBackend::DestroyNativeWindow(HWND hwnd) {
     m_windows.erase(hwnd);
+    m_children.erase(hwnd);
     if (m_active == hwnd) m_active = nullptr;
     if (m_moving == hwnd) m_moving = nullptr;
 }
@@ -132,6 +134,64 @@ int HeadlessBackend::ShowMessageBox(HWND owner, const std::u16string& text, cons
     shown.answer = m_messageBoxAnswerer ? m_messageBoxAnswerer(shown) : FirstButtonOf(type);
     m_messageBoxes.push_back(shown);
     return shown.answer;
+}
+
+bool HeadlessBackend::SupportsNativeChild(NativeChildKind kind) const {
+    return kind == NativeChildKind::Entry && m_options.nativeEntries;
+}
+
+void HeadlessBackend::CreateNativeChild(HWND hwnd, NativeChildKind kind) {
+    if (!SupportsNativeChild(kind)) return;
+    m_children[hwnd] = HeadlessNativeChild{kind};
+}
+
+void HeadlessBackend::DestroyNativeChild(HWND hwnd) { m_children.erase(hwnd); }
+
+const HeadlessNativeChild* HeadlessBackend::FindNativeChild(HWND hwnd) const {
+    auto it = m_children.find(hwnd);
+    return it == m_children.end() ? nullptr : &it->second;
+}
+
+void HeadlessBackend::SetEntryText(HWND hwnd, const std::u16string& text) {
+    auto it = m_children.find(hwnd);
+    if (it == m_children.end()) return;
+    it->second.text = text;
+    it->second.selectionStart = it->second.selectionEnd = 0;
+}
+
+void HeadlessBackend::SetEntrySelection(HWND hwnd, int start, int end) {
+    auto it = m_children.find(hwnd);
+    if (it == m_children.end()) return;
+    const int length = static_cast<int>(it->second.text.size());
+    if (end < 0 || end > length) end = length;
+    start = std::clamp(start, 0, length);
+    it->second.selectionStart = std::min(start, end);
+    it->second.selectionEnd = std::max(start, end);
+}
+
+void HeadlessBackend::SetEntryLook(HWND hwnd, const EntryLook& look) {
+    if (auto it = m_children.find(hwnd); it != m_children.end()) it->second.look = look;
+}
+
+void HeadlessBackend::SetEntryFocus(HWND hwnd, bool focused) {
+    if (auto it = m_children.find(hwnd); it != m_children.end()) it->second.focused = focused;
+}
+
+void HeadlessBackend::DeliverEntryKey(HWND hwnd, UINT virtualKey) {
+    if (auto it = m_children.find(hwnd); it != m_children.end()) it->second.deliveredKeys.push_back(virtualKey);
+}
+
+void HeadlessBackend::EditEntry(HWND hwnd, const std::u16string& text, int start, int end) {
+    auto it = m_children.find(hwnd);
+    if (it == m_children.end()) return;
+    it->second.text = text;
+    it->second.selectionStart = start;
+    it->second.selectionEnd = end;
+    if (m_delegate) m_delegate->OnEntryChanged(hwnd, text, start, end);
+}
+
+void HeadlessBackend::ClickIntoNativeChild(HWND hwnd) {
+    if (m_children.count(hwnd) && m_delegate) m_delegate->OnNativeChildFocus(hwnd);
 }
 
 void HeadlessBackend::MovePointer(POINT screen) {

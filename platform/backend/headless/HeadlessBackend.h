@@ -20,6 +20,18 @@ namespace qx::backend {
 struct HeadlessOptions {
     RECT screen{0, 0, 1920, 1080};
     RECT workArea{0, 0, 1920, 1040};
+    bool nativeEntries = false;  // offer native entries, as a desktop with text boxes of its own
+};
+
+// What the headless desktop keeps of a native child.
+struct HeadlessNativeChild {
+    NativeChildKind kind = NativeChildKind::Entry;
+    std::u16string text;
+    int selectionStart = 0;
+    int selectionEnd = 0;
+    EntryLook look;
+    bool focused = false;
+    std::vector<UINT> deliveredKeys;  // DeliverEntryKey, in order
 };
 
 // What the headless desktop shows for one top-level window.
@@ -72,6 +84,14 @@ public:
     void BeginInteractiveMove(HWND hwnd, POINT screen) override;
     UINT TrackPopupMenu(HWND owner, const MenuModel& menu, POINT screen, UINT flags) override;
     int ShowMessageBox(HWND owner, const std::u16string& text, const std::u16string& caption, UINT type) override;
+    bool SupportsNativeChild(NativeChildKind kind) const override;
+    void CreateNativeChild(HWND hwnd, NativeChildKind kind) override;
+    void DestroyNativeChild(HWND hwnd) override;
+    void SetEntryText(HWND hwnd, const std::u16string& text) override;
+    void SetEntrySelection(HWND hwnd, int start, int end) override;
+    void SetEntryLook(HWND hwnd, const EntryLook& look) override;
+    void SetEntryFocus(HWND hwnd, bool focused) override;
+    void DeliverEntryKey(HWND hwnd, UINT virtualKey) override;
 
     // The clock: moves forward by milliseconds; due timers fire when messages are next taken.
     void AdvanceClock(std::uint64_t milliseconds) { m_now += milliseconds; }
@@ -95,6 +115,13 @@ public:
     void RequestClose(HWND hwnd);
     void RequestShow(HWND hwnd, int showCommand);
     void ActivateFromDesktop(HWND hwnd);
+
+    // The user edits a native entry (its text and selection change, the window system hears of
+    // it) or clicks into a native child.
+    void EditEntry(HWND hwnd, const std::u16string& text, int start, int end);
+    void ClickIntoNativeChild(HWND hwnd);
+    // The desktop's record of a native child; null when there is none.
+    const HeadlessNativeChild* FindNativeChild(HWND hwnd) const;
 
     // Who answers menus (default: dismissed, 0) and message boxes (default: the first button).
     using MenuChooser = std::function<UINT(const ShownMenu&)>;
@@ -124,6 +151,7 @@ private:
     WindowSystemDelegate* m_delegate = nullptr;
     std::uint64_t m_now = 0;
     std::map<HWND, HeadlessWindow> m_windows;
+    std::map<HWND, HeadlessNativeChild> m_children;
     HWND m_active = nullptr;
 
     HWND m_moving = nullptr;
