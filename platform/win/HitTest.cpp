@@ -1,5 +1,6 @@
 // Which window the mouse is over.
 
+#include "platform/win/WindowComposer.h"
 #include "platform/win/WindowSystem.h"
 
 using namespace qx::win;
@@ -20,11 +21,11 @@ HWND DescendInto(HWND hwnd, POINT point) {
 }
 
 // Whether a top-level window lets the mouse through at a screen point to the window below.
-bool IsTransparentToMouse(const Window& window, POINT /*screen*/) {
-    // A layered window with WS_EX_TRANSPARENT never takes the mouse.
-    // FIXME: pixels of a layered window's colour key (LWA_COLORKEY) should let clicks through as
-    // well; that needs the composed image and comes with the composition pass.
-    return (window.exStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT)) == (WS_EX_LAYERED | WS_EX_TRANSPARENT);
+bool IsTransparentToMouse(const Window& window, POINT screen) {
+    // A layered window with WS_EX_TRANSPARENT never takes the mouse; otherwise it lets it through
+    // where it shows nothing (colour-key pixels, pixels of alpha 0).
+    if ((window.exStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT)) == (WS_EX_LAYERED | WS_EX_TRANSPARENT)) return true;
+    return LetsMouseThrough(window, screen);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // finished top-level images to the backend.
 
 #include "platform/gfx/DeviceContext.h"
+#include "platform/win/WindowComposer.h"
 #include "platform/win/WindowSystem.h"
 
 #include <algorithm>
@@ -80,10 +81,9 @@ void PresentPendingWindows() {
     for (HWND top : State().windows.TopLevels()) {
         Window* window = Find(top);
         if (!window || !window->needsPresent || !(window->style & WS_VISIBLE)) continue;
+        // Composed before the mark is cleared: the mark is what tells a kept image is stale.
+        const gfx::Surface& image = ComposedImage(*window);
         window->needsPresent = false;
-        // FIXME: children are not composed over their top-level window yet; until the
-        // composition pass exists the backend sees the top-level surface alone.
-        const gfx::Surface& image = window->layered.image ? *window->layered.image : *window->surface;
         TheBackend().Present(top, image);
     }
 }
