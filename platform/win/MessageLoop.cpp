@@ -59,7 +59,8 @@ bool TryTake(MSG& out, const Filter& filter, bool remove) {
         }
         return true;
     }
-    if (state.queue.QuitPending() && filter.AllowsMessage(WM_QUIT)) {
+    // As on the real system, the quit request is taken whatever the filter says.
+    if (state.queue.QuitPending()) {
         out = Generated(nullptr, WM_QUIT, static_cast<WPARAM>(state.queue.QuitCode()), 0);
         if (remove) state.queue.ClearQuit();
         return true;

@@ -95,8 +95,8 @@ BOOL PostMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 void PostQuitMessage(int exitCode);
 // Retrieves the next message, waiting for one through the backend. Order: posted messages,
 // then WM_QUIT, then WM_PAINT for a window that needs painting, then WM_TIMER for a due timer.
-// FALSE for WM_QUIT, TRUE otherwise. hwnd and the filter range narrow what is taken
-// (0, 0: all messages; WM_QUIT is always taken).
+// FALSE for WM_QUIT, TRUE otherwise. hwnd (with its children) and the filter range narrow what
+// is taken (0, 0: all messages); WM_QUIT is taken whatever the filter.
 BOOL GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax);
 // As GetMessageW but never waits: FALSE when nothing matches. PM_REMOVE takes the message.
 // WM_PAINT is never removed by peeking; it goes away when the window is validated.
@@ -108,11 +108,13 @@ BOOL TranslateMessage(const MSG* msg);
 // WM_PAINT for a window that does not validate itself is validated afterwards. 0 for a dead target.
 LRESULT DispatchMessageW(const MSG* msg);
 // The default answers: WM_SETTEXT/GETTEXT/GETTEXTLENGTH keep the text; WM_CLOSE destroys the
-// window; WM_SYSCOMMAND: SC_CLOSE sends WM_CLOSE, SC_MOVE (any low bits) starts a move with the
-// mouse, SC_MAXIMIZE/SC_MINIMIZE/SC_RESTORE call ShowWindow; WM_PAINT validates; WM_ERASEBKGND
-// fills with the class brush (TRUE) or answers 0 without one; WM_NCHITTEST answers HTCLIENT;
-// WM_GETMINMAXINFO keeps the bounds; WM_WINDOWPOSCHANGED sends WM_MOVE and WM_SIZE; WM_NCCREATE
-// TRUE; WM_SETICON/WM_GETICON keep the icons; everything else 0.
+// window; WM_SYSCOMMAND: SC_CLOSE sends WM_CLOSE, SC_MOVE (any low bits, e.g. 0xF012) asks the
+// backend to move a top-level window with the mouse (not while maximised or minimised),
+// SC_MAXIMIZE/SC_MINIMIZE/SC_RESTORE call ShowWindow; WM_PAINT validates; WM_ERASEBKGND fills
+// with the class brush (TRUE) or answers 0 without one; WM_NCHITTEST answers HTCLIENT;
+// WM_GETMINMAXINFO keeps the bounds; WM_WINDOWPOSCHANGED sends WM_MOVE, then WM_SIZE (type from
+// the show state), for what changed; WM_NCCREATE TRUE; WM_SETICON/WM_GETICON keep the icons,
+// WM_QUERYDRAGICON answers the big one; everything else 0.
 LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Calls a procedure (a previous one from subclassing) for hwnd.
 LRESULT CallWindowProcW(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -317,8 +319,10 @@ BOOL FreeLibrary(HMODULE module);
 BOOL SetLayeredWindowAttributes(HWND hwnd, COLORREF colorKey, BYTE alpha, DWORD flags);
 BOOL GetLayeredWindowAttributes(HWND hwnd, COLORREF* colorKey, BYTE* alpha, DWORD* flags);
 // Takes a copy of the bitmap selected into source (from sourcePoint, size pixels) as the
-// window's whole image; moves and sizes the window to destination / size (WM_MOVE, WM_SIZE) when
-// given. FALSE unless the window has WS_EX_LAYERED and the source holds the asked area.
+// window's whole image; moves and sizes the window to destination / size when given, with
+// WM_WINDOWPOSCHANGED, WM_MOVE and WM_SIZE; called from the window's own handling of a position
+// change (its WM_SIZE handler), the new rectangle is taken without announcing it again. FALSE
+// unless the window has WS_EX_LAYERED and the source holds the asked area.
 BOOL UpdateLayeredWindow(HWND hwnd, HDC screen, POINT* destination, SIZE* size, HDC source,
                          POINT* sourcePoint, COLORREF colorKey, BLENDFUNCTION* blend, DWORD flags);
 
