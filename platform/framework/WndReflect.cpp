@@ -9,11 +9,14 @@ using qx::fw::WndAccess;
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     const UINT nID = LOWORD(wParam);
-    const int nCode = HIWORD(wParam);
+    int nCode = HIWORD(wParam);
     HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
     if (hWndCtrl) {
         LRESULT result = 0;
         if (ReflectMessage(hWndCtrl, WM_COMMAND, wParam, lParam, &result)) return TRUE;
+    } else {
+        // Menus and accelerators: a command whatever code it carries.
+        nCode = 0;
     }
     return OnCmdMsg(nID, nCode);
 }
