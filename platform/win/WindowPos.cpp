@@ -118,7 +118,10 @@ BOOL qx::win::ApplyWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int widt
     if (IsTopLevel(*window)) {
         if ((moved || sized) && state.configuring != hwnd) TheBackend().SetNativeBounds(hwnd, rect);
         if (visibilityChanged) SyncNativeVisibility(*window, !(flags & SWP_NOACTIVATE));
-        else if (restacked && (window->style & WS_VISIBLE)) TheBackend().RaiseNativeWindow(hwnd, false);
+        else if (restacked && (window->style & WS_VISIBLE) && state.windows.TopLevels().front() == hwnd) {
+            // FIXME: the backend is told of raises only; a window sent lower keeps its place there.
+            TheBackend().RaiseNativeWindow(hwnd, false);
+        }
     } else if (!(flags & SWP_NOREDRAW)) {
         InvalidateUnderChild(*window, oldRect, wasShown, moved, sized);
     }
