@@ -10,7 +10,8 @@
 // object with one reference for the caller. Answers TRUE when it stored one.
 constexpr UINT WM_QX_GETCONTROLDISPATCH = 0x0370;
 // Sent to a control window: lParam is the IDispatch* the control fires its events into
-// (Invoke with the event's DISPID and arguments), or null to stop. The control keeps a reference.
+// (Invoke with the event's DISPID and arguments), or null to stop. The control keeps a reference
+// until it is told to stop or its window is destroyed.
 constexpr UINT WM_QX_SETCONTROLEVENTSINK = 0x0371;
 // Sent by a control window to its container (its parent): wParam is the control's window,
 // lParam an IDispatch** that receives the object page script should reach as its host's

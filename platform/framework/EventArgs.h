@@ -15,8 +15,8 @@ class CWnd;
 
 namespace qx::fw {
 
-// Integer and boolean arguments, with the integer's value.
-bool EventIntegerOf(const VARIANT& v, long long& out);
+// The value of an integer or boolean VARIANT (VT_EMPTY counts as 0); false for other types.
+bool IntegerOfVariant(const VARIANT& v, long long& out);
 
 template <typename T, typename = void>
 struct EventArg;  // no holder: the handler's parameter type is not one an event can carry
@@ -31,7 +31,7 @@ struct EventArg<T, std::enable_if_t<std::is_integral_v<T>>> {
     T value{};
     bool Load(BYTE code, VARIANT& v) {
         long long n = 0;
-        if (!EventIntegerOf(v, n)) return false;
+        if (!IntegerOfVariant(v, n)) return false;
         if (code == kVtsBool && sizeof(T) > sizeof(VARIANT_BOOL)) n = n != 0 ? TRUE : FALSE;
         value = static_cast<T>(n);
         return true;

@@ -38,7 +38,7 @@ private:
 #define BEGIN_EVENTSINK_MAP(theClass, baseClass)                                                 \
     const AFX_EVENTSINKMAP* theClass::GetEventSinkMap() const { return GetThisEventSinkMap(); }   \
     const AFX_EVENTSINKMAP* theClass::GetThisEventSinkMap() {                                    \
-        using ThisClass = theClass;                                                              \
+        using ThisClass [[maybe_unused]] = theClass;                                                            \
         using TheBaseClass = baseClass;                                                          \
         static const AFX_EVENTSINKMAP_ENTRY _eventEntries[] = {
 

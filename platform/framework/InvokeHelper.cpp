@@ -1,4 +1,5 @@
 #include "platform/framework/DispatchException.h"
+#include "platform/framework/EventArgs.h"
 #include "platform/framework/InvokeArg.h"
 
 #include <cstring>
@@ -120,21 +121,6 @@ void ConvertArgument(BYTE code, const InvokeArg& a, VARIANT& v, CallArgs& call) 
     }
 }
 
-// The integer value of a numeric or boolean result; false for other types.
-bool IntegerOf(const VARIANT& v, long long& out) {
-    switch (v.vt) {
-    case VT_EMPTY: out = 0; return true;
-    case VT_I1: out = static_cast<signed char>(v.cVal); return true;
-    case VT_UI1: out = v.bVal; return true;
-    case VT_I2: out = v.iVal; return true;
-    case VT_UI2: out = v.uiVal; return true;
-    case VT_I4: case VT_INT: case VT_ERROR: out = v.lVal; return true;
-    case VT_UI4: case VT_UINT: out = v.ulVal; return true;
-    case VT_BOOL: out = v.boolVal; return true;
-    default: return false;
-    }
-}
-
 void StoreResult(VARTYPE vtRet, VARIANT& r, void* pvRet) {
     if (vtRet == VT_VARIANT) {
         *static_cast<VARIANT*>(pvRet) = r;  // the caller takes what the result holds
@@ -179,14 +165,14 @@ void StoreResult(VARTYPE vtRet, VARIANT& r, void* pvRet) {
         double d = 0;
         if (r.vt == VT_R8) d = r.dblVal;
         else if (r.vt == VT_R4) d = r.fltVal;
-        else if (IntegerOf(r, n)) d = static_cast<double>(n);
+        else if (IntegerOfVariant(r, n)) d = static_cast<double>(n);
         else break;
         if (vtRet == VT_R8) *static_cast<double*>(pvRet) = d;
         else *static_cast<float*>(pvRet) = static_cast<float>(d);
         return;
     }
     case VT_I4: case VT_INT: case VT_UI4: case VT_UINT: case VT_I2: case VT_BOOL: case VT_ERROR:
-        if (!IntegerOf(r, n)) break;
+        if (!IntegerOfVariant(r, n)) break;
         if (vtRet == VT_BOOL) *static_cast<BOOL*>(pvRet) = n != 0 ? TRUE : FALSE;
         else if (vtRet == VT_I2) *static_cast<SHORT*>(pvRet) = static_cast<SHORT>(n);
         else if (vtRet == VT_UI4 || vtRet == VT_UINT) *static_cast<ULONG*>(pvRet) = static_cast<ULONG>(n);

@@ -18,9 +18,7 @@ std::unique_ptr<COccManager>& OccManager() {
 }
 }  // namespace
 
-void AfxEnableControlContainer(COccManager* pOccManager) {
-    if (pOccManager) OccManager().reset(pOccManager);
-}
+void AfxEnableControlContainer(COccManager* pOccManager) { OccManager().reset(pOccManager); }
 
 COccManager* AfxGetOccManager() { return OccManager().get(); }
 

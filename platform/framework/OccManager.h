@@ -75,6 +75,6 @@ public:
 };
 
 // Installs the manager that supplies control sites (the framework owns it from now on); null
-// keeps the default sites.
+// goes back to the default sites.
 void AfxEnableControlContainer(COccManager* pOccManager = nullptr);
 COccManager* AfxGetOccManager();

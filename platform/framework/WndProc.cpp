@@ -73,6 +73,13 @@ LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!pWnd) return ::DefWindowProcW(hwnd, message, wParam, lParam);
     const LRESULT result = CallWndProc(pWnd, hwnd, message, wParam, lParam);
     // Looked up again: an object deleted meanwhile has removed itself from the table.
+    if (message == WM_DESTROY) {
+        // The hosted controls still live now (children go after their parent's WM_DESTROY):
+        // they are told to stop firing into this window.
+        if (CWnd* still = FindPermanent(hwnd); still && still->GetControlContainer()) {
+            still->GetControlContainer()->DetachAll();
+        }
+    }
     if (message == WM_NCDESTROY) {
         if (CWnd* still = FindPermanent(hwnd)) WndAccess::FinishNcDestroy(*still);
     }
