@@ -11,14 +11,18 @@ namespace qx::backend {
 
 namespace {
 
-gfx::SurfacePtr Copy(const gfx::Surface& image) {
-    auto copy = std::make_shared<gfx::Surface>(image.width(), image.height());
-    cairo_t* cr = cairo_create(copy->cairo());
+// Copies image into kept, reusing kept's pixels unless a test still holds the earlier image.
+void CopyInto(gfx::SurfacePtr& kept, const gfx::Surface& image) {
+    if (!kept || kept.use_count() > 1) {
+        kept = std::make_shared<gfx::Surface>(image.width(), image.height());
+    } else if (kept->width() != image.width() || kept->height() != image.height()) {
+        kept->Resize(image.width(), image.height());
+    }
+    cairo_t* cr = cairo_create(kept->cairo());
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_set_source_surface(cr, image.cairo(), 0, 0);
     cairo_paint(cr);
     cairo_destroy(cr);
-    return copy;
 }
 
 int FirstButtonOf(UINT type) {
@@ -109,7 +113,7 @@ void HeadlessBackend::RaiseNativeWindow(HWND hwnd, bool activate) {
 
 void HeadlessBackend::Present(HWND hwnd, const gfx::Surface& image) {
     if (HeadlessWindow* window = Record(hwnd)) {
-        window->image = Copy(image);
+        CopyInto(window->image, image);
         ++window->presentCount;
     }
 }
