@@ -15,6 +15,15 @@ LONG_PTR ProcValue(WNDPROC proc) { return reinterpret_cast<LONG_PTR>(proc); }
 
 CWnd::CWnd() = default;
 
+CWnd::CWnd(HWND hSpecial) : m_hWnd(hSpecial), m_bTemporary(true) {}
+
+// Made from the numbers themselves: the window system's named constants may not be initialised
+// yet while these are.
+const CWnd CWnd::wndTop(nullptr);
+const CWnd CWnd::wndBottom(HandleFromId<HWND>(1));
+const CWnd CWnd::wndTopMost(HandleFromId<HWND>(static_cast<std::uintptr_t>(-1)));
+const CWnd CWnd::wndNoTopMost(HandleFromId<HWND>(static_cast<std::uintptr_t>(-2)));
+
 CWnd::~CWnd() {
     if (qx::fw::WndAccess::IsTemporary(*this)) {
         m_hWnd = nullptr;
@@ -159,9 +168,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
 }
 
 BOOL CWnd::CreateControl(REFCLSID clsid, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                         UINT nID) {
+                         UINT nID, void* pPersist, BOOL, BSTR bstrLicKey) {
     LPCWSTR className = qx::fw::FindControlClass(clsid);
-    if (!className || !pParentWnd || !pParentWnd->m_hWnd || m_hWnd) return FALSE;
+    if (!className || !pParentWnd || !pParentWnd->m_hWnd || m_hWnd || pPersist || bstrLicKey) return FALSE;
     HWND h = ::CreateWindowExW(0, className, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
                                rect.right - rect.left, rect.bottom - rect.top, pParentWnd->m_hWnd,
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);

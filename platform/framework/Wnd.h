@@ -74,8 +74,9 @@ public:
                   CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     // A control by class id (its window class registered with RegisterControlClass), hosted by
     // the parent's control container; the object is bound to it with its automation object.
+    // No persisted state or licence key is supported: they must be null.
     BOOL CreateControl(REFCLSID clsid, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                       UINT nID);
+                       UINT nID, void* pPersist = nullptr, BOOL bStorage = FALSE, BSTR bstrLicKey = nullptr);
     virtual BOOL DestroyWindow();
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual void PreSubclassWindow();
@@ -112,6 +113,12 @@ public:
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
 
     // Window functions ------------------------------------------------------------------------------
+    // The insert-after places of SetWindowPos.
+    static const CWnd wndTop;
+    static const CWnd wndBottom;
+    static const CWnd wndTopMost;
+    static const CWnd wndNoTopMost;
+
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
     BOOL IsWindowEnabled() const;
@@ -250,6 +257,8 @@ protected:
 
 private:
     friend struct qx::fw::WndAccess;
+    // A stand-in for a special handle value (wndTop ...); it owns no window.
+    explicit CWnd(HWND hSpecial);
     IDispatch* m_pDispatch = nullptr;
     std::unique_ptr<COleControlContainer> m_pCtrlCont;
     bool m_bTemporary = false;

@@ -6,7 +6,11 @@
 
 namespace qx::win {
 
-HFONT ControlFont(HFONT font) { return font ? font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)); }
+HFONT ControlFont(HFONT font) {
+    // A font deleted after it was handed over (a caller's local CFont) counts as none.
+    if (font && ::GetObjectW(font, 0, nullptr) > 0) return font;
+    return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
 
 HBRUSH AskParentForColors(HWND hwnd, HDC dc, UINT message, COLORREF textColor, COLORREF backColor) {
     ::SetTextColor(dc, textColor);

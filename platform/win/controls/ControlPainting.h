@@ -16,7 +16,7 @@ inline constexpr COLORREF kHighlightTextColor = RGB(255, 255, 255);
 inline constexpr COLORREF kBorderColor = RGB(173, 173, 173);
 inline constexpr COLORREF kPressedFaceColor = RGB(204, 228, 247);
 
-// The control's font, or the default GUI font when it was given none.
+// The control's font, or the default GUI font when it was given none or it has been deleted.
 HFONT ControlFont(HFONT font);
 
 // Sets the default colours on dc, then asks the parent with message (WM_CTLCOLOREDIT,
