@@ -38,9 +38,7 @@ BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::Run() {
     qx::win::SetPreTranslateHook(&qx::fw::PreTranslateWalk);
-    ++qx::fw::LoopDepth();
     const qx::win::LoopEnd end = qx::win::RunModalLoop(nullptr, [] { return true; });
-    --qx::fw::LoopDepth();
     if (end.quit) m_nExitCode = end.exitCode;
     return ExitInstance();
 }

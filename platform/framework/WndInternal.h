@@ -37,7 +37,14 @@ void OnWindowBound(CWnd& w);
 void SyncMainWindow();
 // The pre-translation walk the window system's loops call.
 bool PreTranslateWalk(MSG& msg, HWND top);
-// The depth of the framework's running message loops (the outermost is 1).
-int& LoopDepth();
+// How many handlers (window procedures, pre-translation filters) are running now. Stand-in
+// objects of dead windows are deleted only when none is: no handler can hold one then.
+int& HandlerDepth();
+struct HandlerScope {
+    HandlerScope() { ++HandlerDepth(); }
+    ~HandlerScope() { --HandlerDepth(); }
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+};
 
 }  // namespace qx::fw

@@ -16,7 +16,7 @@ void RemovePermanent(HWND hwnd, const CWnd* pWnd);
 // The stand-in object for a window that has no object of its own.
 CWnd* TemporaryFor(HWND hwnd);
 // Deletes stand-ins of windows that are gone. Only safe where no handler can hold one: between
-// messages of the outermost message loop.
+// messages, with no handler running.
 void DeleteDeadTemporaries();
 
 // CreateEx and the dialog creation push the object whose window is being created; the window

@@ -8,7 +8,7 @@
 
 namespace qx::fw {
 
-int& LoopDepth() {
+int& HandlerDepth() {
     static int depth = 0;
     return depth;
 }
@@ -27,7 +27,8 @@ void OnWindowBound(CWnd&) {
 bool PreTranslateWalk(MSG& msg, HWND top) {
     try {
         SyncMainWindow();
-        if (LoopDepth() == 1) DeleteDeadTemporaries();
+        if (HandlerDepth() == 0) DeleteDeadTemporaries();
+        HandlerScope running;
         for (HWND h = msg.hwnd; h; h = ::GetParent(h)) {
             if (CWnd* w = CWnd::FromHandlePermanent(h); w && w->PreTranslateMessage(&msg)) return true;
             if (h == top) break;
@@ -83,10 +84,8 @@ int CWnd::RunModalLoop() {
     if (!h) return -1;
     qx::win::SetPreTranslateHook(&qx::fw::PreTranslateWalk);
     qx::fw::SyncMainWindow();
-    ++qx::fw::LoopDepth();
     // The window's liveness is asked first: a dead window may have taken its object with it.
     const qx::win::LoopEnd end = qx::win::RunModalLoop(h, [this, h] { return ::IsWindow(h) && m_bContinueModal; });
-    --qx::fw::LoopDepth();
     if (end.quit) {
         if (CWinApp* app = AfxGetApp()) app->m_nExitCode = end.exitCode;
     }

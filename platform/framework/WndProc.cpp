@@ -31,6 +31,7 @@ private:
 
 LRESULT CallWndProc(CWnd* pWnd, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CurrentMessageScope scope(message, wParam, lParam);
+    HandlerScope running;
     try {
         return pWnd->WindowProc(message, wParam, lParam);
     } catch (...) {

@@ -89,5 +89,39 @@ TEST_F(DestroyInHandlerTest, AParentDeletingAButtonInItsClickLeavesNothingDangli
     EXPECT_EQ(parent.m_nClicks, 1);
 }
 
+// A handler that holds the stand-in object of a foreign window while a nested loop runs: the
+// stand-in outlives the window for as long as any handler runs.
+class CHoldsStandIn : public CWnd {
+public:
+    HWND m_hForeign = nullptr;
+    CString m_strAfter = u"unset";
+
+protected:
+    void OnHold() {
+        CWnd* standIn = CWnd::FromHandle(m_hForeign);
+        ::DestroyWindow(m_hForeign);
+        PostMessage(WM_NULL);
+        qx::win::PumpPendingMessages();
+        m_strAfter = standIn->GetWindowText();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CHoldsStandIn, CWnd)
+    ON_COMMAND(5, &CHoldsStandIn::OnHold)
+END_MESSAGE_MAP()
+
+TEST_F(DestroyInHandlerTest, StandInObjectsOfDeadWindowsLiveWhileAHandlerMayHoldThem) {
+    CHoldsStandIn wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, u"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    wnd.m_hForeign = ::CreateWindowExW(0, u"Static", u"foreign", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(wnd.m_hForeign, nullptr);
+    EXPECT_EQ(CWnd::FromHandle(wnd.m_hForeign), CWnd::FromHandle(wnd.m_hForeign)) << "one stand-in per window";
+    EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hForeign), nullptr);
+    wnd.SendMessage(WM_COMMAND, 5);
+    EXPECT_EQ(wnd.m_strAfter, u"") << "the dead window's stand-in answers like the dead handle";
+    Pump();  // no handler runs now: the stand-in goes
+}
+
 }  // namespace
 }  // namespace qx::fw::test
