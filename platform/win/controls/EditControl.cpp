@@ -5,100 +5,13 @@
 
 #include "platform/win/WinApi.h"
 #include "platform/win/controls/ControlPainting.h"
-#include "platform/win/controls/ControlStateTable.h"
-#include "platform/win/controls/EditModel.h"
+#include "platform/win/controls/EditState.h"
 #include "platform/win/controls/StandardControls.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace qx::win {
 namespace {
-
-constexpr int kMargin = 2;
-
-struct EditState {
-    EditModel model;
-    HFONT font = nullptr;
-    bool focused = false;
-    bool dragging = false;
-    bool shiftDown = false;
-    bool modified = false;
-    int scrollX = 0;  // pixels of text scrolled out at the left (ES_AUTOHSCROLL)
-};
-
-ControlStateTable<EditState>& Edits() {
-    static ControlStateTable<EditState> table;
-    return table;
-}
-
-DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(::GetWindowLongW(hwnd, GWL_STYLE)); }
-
-// Where each UTF-16 unit of the text ends, in pixels from the text's start, and the line height.
-struct TextLayout {
-    std::vector<int> ends;
-    int height = 16;
-
-    int XOf(std::size_t position) const { return position == 0 || ends.empty() ? 0 : ends[position - 1]; }
-    int Width() const { return ends.empty() ? 0 : ends.back(); }
-    // The boundary nearest to x.
-    std::size_t Hit(int x) const {
-        std::size_t best = 0;
-        for (std::size_t i = 1; i <= ends.size(); ++i) {
-            if (x >= (XOf(i - 1) + XOf(i) + 1) / 2) best = i;
-        }
-        return best;
-    }
-};
-
-TextLayout MeasureOn(HDC dc, HFONT font, const std::u16string& text) {
-    TextLayout layout;
-    HGDIOBJ old = ::SelectObject(dc, ControlFont(font));
-    TEXTMETRICW tm;
-    if (::GetTextMetricsW(dc, &tm)) layout.height = tm.tmHeight;
-    if (!text.empty()) {
-        layout.ends.assign(text.size(), 0);
-        SIZE size;
-        if (!::GetTextExtentExPointW(dc, text.data(), static_cast<int>(text.size()), 0, nullptr, layout.ends.data(),
-                                     &size)) {
-            for (std::size_t i = 0; i < text.size(); ++i) layout.ends[i] = static_cast<int>(i + 1) * 7;
-        }
-    }
-    ::SelectObject(dc, old);
-    return layout;
-}
-
-TextLayout Measure(HWND hwnd, const EditState& s) {
-    HDC dc = ::GetDC(hwnd);
-    if (!dc) {
-        TextLayout layout;
-        layout.ends.resize(s.model.Text().size());
-        for (std::size_t i = 0; i < layout.ends.size(); ++i) layout.ends[i] = static_cast<int>(i + 1) * 7;
-        return layout;
-    }
-    TextLayout layout = MeasureOn(dc, s.font, s.model.Text());
-    ::ReleaseDC(hwnd, dc);
-    return layout;
-}
-
-int VisibleWidth(HWND hwnd) {
-    RECT rc;
-    ::GetClientRect(hwnd, &rc);
-    return std::max(0, static_cast<int>(rc.right - rc.left) - 2 * kMargin);
-}
-
-void EnsureCaretVisible(HWND hwnd, EditState& s) {
-    if (!(StyleOf(hwnd) & ES_AUTOHSCROLL)) {
-        s.scrollX = 0;
-        return;
-    }
-    const TextLayout layout = Measure(hwnd, s);
-    const int width = VisibleWidth(hwnd);
-    s.scrollX = std::clamp(s.scrollX, 0, std::max(0, layout.Width() - width));
-    const int caretX = layout.XOf(s.model.Caret());
-    if (caretX < s.scrollX) s.scrollX = caretX;
-    if (caretX > s.scrollX + width) s.scrollX = caretX - width;
-}
 
 // After the text changed: the window record keeps the same text, the caret stays in view, and
 // the parent hears of it. The parent may destroy the edit in its handler.
@@ -123,7 +36,7 @@ void Type(HWND hwnd, EditState& s, std::u16string_view text) {
         if (truncated) NotifyParent(hwnd, EN_MAXTEXT);
         return;
     }
-    if (!(StyleOf(hwnd) & ES_AUTOHSCROLL)) {
+    if (!(EditStyle(hwnd) & ES_AUTOHSCROLL)) {
         EditState probe;
         probe.model = trial;
         probe.font = s.font;
@@ -138,7 +51,7 @@ void Type(HWND hwnd, EditState& s, std::u16string_view text) {
 }
 
 void OnChar(HWND hwnd, EditState& s, char16_t ch) {
-    const DWORD style = StyleOf(hwnd);
+    const DWORD style = EditStyle(hwnd);
     const bool readOnly = (style & ES_READONLY) != 0;
     if (ch == VK_BACK) {
         if (!readOnly && s.model.Backspace()) TextChanged(hwnd, s, true);
@@ -175,7 +88,7 @@ bool OnKeyDown(HWND hwnd, EditState& s, UINT key) {
         s.model.Move(EditModel::Motion::End, s.shiftDown);
         break;
     case VK_DELETE:
-        if (!(StyleOf(hwnd) & ES_READONLY) && s.model.DeleteForward()) TextChanged(hwnd, s, true);
+        if (!(EditStyle(hwnd) & ES_READONLY) && s.model.DeleteForward()) TextChanged(hwnd, s, true);
         return true;
     default:
         return false;
@@ -185,7 +98,7 @@ bool OnKeyDown(HWND hwnd, EditState& s, UINT key) {
 }
 
 std::size_t HitTest(HWND hwnd, const EditState& s, LPARAM lParam) {
-    return Measure(hwnd, s).Hit(GET_X_LPARAM(lParam) - kMargin + s.scrollX);
+    return Measure(hwnd, s).Hit(GET_X_LPARAM(lParam) - kEditMargin + s.scrollX);
 }
 
 void SelectWordAt(EditState& s, std::size_t position) {
@@ -196,56 +109,6 @@ void SelectWordAt(EditState& s, std::size_t position) {
     while (start > 0 && !isSpace(text[start - 1])) --start;
     while (end < text.size() && !isSpace(text[end])) ++end;
     s.model.SetSel(static_cast<long long>(start), static_cast<long long>(end));
-}
-
-void DrawRun(HDC dc, int x, int y, const std::u16string& text, std::size_t from, std::size_t to) {
-    if (to > from) ::TextOutW(dc, x, y, text.data() + from, static_cast<int>(to - from));
-}
-
-void Paint(HWND hwnd, EditState& s) {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(hwnd, &ps);
-    if (!dc) return;
-    RECT rc;
-    ::GetClientRect(hwnd, &rc);
-    const DWORD style = StyleOf(hwnd);
-    const bool enabled = ::IsWindowEnabled(hwnd) != FALSE;
-    // Read-only and disabled edits ask as statics do.
-    const bool asStatic = !enabled || (style & ES_READONLY);
-    HBRUSH brush = AskParentForColors(hwnd, dc, asStatic ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
-                                      enabled ? kWindowTextColor : kGrayTextColor, asStatic ? kFaceColor : kWindowColor);
-    // The parent may have destroyed the edit while choosing colours.
-    EditState* alive = Edits().Find(hwnd);
-    if (alive) {
-        ::FillRect(dc, &rc, brush);
-        const std::u16string& text = s.model.Text();
-        const TextLayout layout = MeasureOn(dc, s.font, text);
-        HGDIOBJ oldFont = ::SelectObject(dc, ControlFont(s.font));
-        const int x0 = kMargin - s.scrollX;
-        const int y = std::max(0, (static_cast<int>(rc.bottom - rc.top) - layout.height) / 2);
-        const bool showSelection = s.model.HasSelection() && (s.focused || (style & ES_NOHIDESEL));
-        if (!showSelection) {
-            DrawRun(dc, x0, y, text, 0, text.size());
-        } else {
-            const std::size_t a = s.model.SelStart();
-            const std::size_t b = s.model.SelEnd();
-            DrawRun(dc, x0, y, text, 0, a);
-            DrawRun(dc, x0 + layout.XOf(b), y, text, b, text.size());
-            const COLORREF text0 = ::SetTextColor(dc, kHighlightTextColor);
-            const COLORREF back0 = ::SetBkColor(dc, kHighlightColor);
-            const int mode0 = ::SetBkMode(dc, OPAQUE);
-            DrawRun(dc, x0 + layout.XOf(a), y, text, a, b);
-            ::SetTextColor(dc, text0);
-            ::SetBkColor(dc, back0);
-            ::SetBkMode(dc, mode0);
-        }
-        if (s.focused) {
-            const int cx = x0 + layout.XOf(s.model.Caret());
-            FillSolid(dc, RECT{cx, y, cx + 1, y + layout.height}, ::GetTextColor(dc));
-        }
-        ::SelectObject(dc, oldFont);
-    }
-    ::EndPaint(hwnd, &ps);
 }
 
 LRESULT OnEditMessage(HWND hwnd, EditState& s, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -284,7 +147,7 @@ LRESULT OnEditMessage(HWND hwnd, EditState& s, UINT message, WPARAM wParam, LPAR
         s.modified = wParam != 0;
         return 0;
     case EM_SETREADONLY: {
-        const DWORD style = StyleOf(hwnd);
+        const DWORD style = EditStyle(hwnd);
         ::SetWindowLongW(hwnd, GWL_STYLE, static_cast<LONG>(wParam ? style | ES_READONLY : style & ~ES_READONLY));
         ::InvalidateRect(hwnd, nullptr, TRUE);
         return TRUE;
@@ -343,7 +206,7 @@ LRESULT EditWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == VK_SHIFT) s->shiftDown = false;
         break;
     case WM_CLEAR:
-        if (!(StyleOf(hwnd) & ES_READONLY) && s->model.ReplaceSel({})) TextChanged(hwnd, *s, true);
+        if (!(EditStyle(hwnd) & ES_READONLY) && s->model.ReplaceSel({})) TextChanged(hwnd, *s, true);
         return 0;
     case WM_LBUTTONDOWN: {
         if (::GetFocus() != hwnd) ::SetFocus(hwnd);
@@ -388,7 +251,7 @@ LRESULT EditWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS |
-               ((StyleOf(hwnd) & ES_MULTILINE) ? DLGC_WANTALLKEYS : 0);
+               ((EditStyle(hwnd) & ES_MULTILINE) ? DLGC_WANTALLKEYS : 0);
     case WM_SETFONT:
         s->font = reinterpret_cast<HFONT>(wParam);
         EnsureCaretVisible(hwnd, *s);
@@ -405,7 +268,7 @@ LRESULT EditWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return TRUE;  // the paint fills the background with the parent's brush
     case WM_PAINT:
-        Paint(hwnd, *s);
+        PaintEdit(hwnd, *s);
         return 0;
     default:
         break;
