@@ -9,7 +9,7 @@ namespace qx::backend {
 std::unique_ptr<Backend> CreateGtkBackend(int& argc, char**& argv) {
     // Window shapes, moves and stacking are X11's; under a Wayland session this goes through
     // the X server of the session.
-    gdk_set_allowed_backends("x11");
+    if (!gdk_display_get_default()) gdk_set_allowed_backends("x11");
     if (!gtk_init_check(&argc, &argv)) return nullptr;
     GdkDisplay* display = gdk_display_get_default();
     if (!display || !GDK_IS_X11_DISPLAY(display)) return nullptr;

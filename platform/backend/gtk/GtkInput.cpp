@@ -14,6 +14,9 @@ namespace qx::backend::gtk {
 
 namespace {
 
+// How long the desktop may take to answer a focus request (microseconds).
+constexpr gint64 kFocusAnswerTime = 500 * 1000;
+
 POINT ScreenPoint(double xRoot, double yRoot) {
     return {static_cast<LONG>(std::floor(xRoot)), static_cast<LONG>(std::floor(yRoot))};
 }
@@ -198,10 +201,23 @@ void GtkInput::OnCommit(GtkIMContext*, gchar* text, gpointer self) {
     if (WindowSystemDelegate* delegate = input->Delegate()) delegate->OnText(Utf8ToWide(text));
 }
 
-void GtkInput::FocusIn(GtkTopLevel& top) {
+bool GtkInput::FocusIn(GtkTopLevel& top) {
     m_imWindow = &top;
     gtk_im_context_set_client_window(m_im, gtk_widget_get_window(GTK_WIDGET(top.Window())));
     gtk_im_context_focus_in(m_im);
+    if (m_focusAsked && g_get_monotonic_time() < m_focusAskedUntil) {
+        // Until the window asked for has it, focus changes are answers to our own requests;
+        // reporting them would start the requests over (two windows taking turns for ever).
+        if (m_focusAsked == &top) m_focusAsked = nullptr;
+        return false;
+    }
+    m_focusAsked = nullptr;
+    return true;
+}
+
+void GtkInput::ExpectFocus(GtkTopLevel& top) {
+    m_focusAsked = &top;
+    m_focusAskedUntil = g_get_monotonic_time() + kFocusAnswerTime;
 }
 
 void GtkInput::FocusOut(GtkTopLevel& top) {
@@ -210,6 +226,7 @@ void GtkInput::FocusOut(GtkTopLevel& top) {
 }
 
 void GtkInput::Forget(GtkTopLevel& top) {
+    if (m_focusAsked == &top) m_focusAsked = nullptr;
     if (m_drag && m_drag->Handle() == top.Handle()) m_drag.reset();
     if (m_imWindow == &top) {
         gtk_im_context_focus_out(m_im);

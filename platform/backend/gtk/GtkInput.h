@@ -31,8 +31,12 @@ public:
     gboolean Crossing(GtkTopLevel& top, GdkEventCrossing* event);
     gboolean KeyPress(GtkTopLevel& top, GdkEventKey* event);
     gboolean KeyRelease(GtkTopLevel& top, GdkEventKey* event);
-    void FocusIn(GtkTopLevel& top);
+    // The window got the keyboard; true when the desktop gave it by itself, false when it is
+    // what the window system asked for (ExpectFocus) or a late answer to an older request.
+    bool FocusIn(GtkTopLevel& top);
     void FocusOut(GtkTopLevel& top);
+    // The window system asked the desktop to give top the keyboard.
+    void ExpectFocus(GtkTopLevel& top);
     // The window is going away.
     void Forget(GtkTopLevel& top);
 
@@ -55,6 +59,9 @@ private:
     GdkEvent* m_lastPress = nullptr;
     bool m_leftDown = false;
     std::unique_ptr<GtkWindowDrag> m_drag;
+    // Focus asked of the desktop: which window, and until when answers may still come.
+    GtkTopLevel* m_focusAsked = nullptr;
+    gint64 m_focusAskedUntil = 0;
 
     GtkIMContext* m_im = nullptr;
     GtkTopLevel* m_imWindow = nullptr;

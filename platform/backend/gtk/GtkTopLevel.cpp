@@ -177,7 +177,11 @@ void GtkTopLevel::Focus() {
         m_focusOnMap = true;
         return;
     }
+    if (gtk_window_is_active(Window())) return;
+    m_backend.Input().ExpectFocus(*this);
     gtk_window_present_with_time(Window(), m_backend.Input().LastEventTime());
+    // Presenting raises the window; what it owns stays above it.
+    m_backend.RaiseOwnedWindows(m_hwnd);
 }
 
 void GtkTopLevel::UpdateMapping() {
@@ -247,9 +251,10 @@ const gfx::Surface* GtkTopLevel::ImageToShow() {
 // window's owner: paint the owners' images beneath, as the screen would show them.
 void GtkTopLevel::PaintBackdrop(cairo_t* cr) const {
     std::vector<GtkTopLevel*> owners;
-    for (HWND owner = m_style.owner; GtkTopLevel* top = m_backend.FindTopLevel(owner); owner = top->m_style.owner) {
-        if (std::find(owners.begin(), owners.end(), top) != owners.end()) break;
+    GtkTopLevel* top = m_backend.FindTopLevel(m_style.owner);
+    while (top && std::find(owners.begin(), owners.end(), top) == owners.end()) {
         owners.push_back(top);
+        top = m_backend.FindTopLevel(top->m_style.owner);
     }
     for (auto it = owners.rbegin(); it != owners.rend(); ++it) {
         GtkTopLevel* owner = *it;
@@ -327,8 +332,10 @@ gboolean GtkTopLevel::OnWindowState(GtkWidget*, GdkEventWindowState* event, gpoi
 
 gboolean GtkTopLevel::OnFocusIn(GtkWidget*, GdkEventFocus*, gpointer self) {
     auto* top = static_cast<GtkTopLevel*>(self);
-    top->m_backend.Input().FocusIn(*top);
-    if (WindowSystemDelegate* delegate = top->m_backend.Delegate()) delegate->OnActivated(top->m_hwnd);
+    // Only the desktop's own activations are news: those the window system asked for are not.
+    if (top->m_backend.Input().FocusIn(*top)) {
+        if (WindowSystemDelegate* delegate = top->m_backend.Delegate()) delegate->OnActivated(top->m_hwnd);
+    }
     return FALSE;
 }
 

@@ -1,0 +1,110 @@
+// The window system's windows on a real X display without a window manager or compositor.
+
+#include "platform/backend/gtk/GtkInput.h"
+#include "tests/e2e/gtk/GtkWindowsFixture.h"
+
+#include <algorithm>
+
+namespace qx::e2e {
+namespace {
+
+bool Has(const std::vector<std::string>& states, const std::string& state) {
+    return std::find(states.begin(), states.end(), state) != states.end();
+}
+
+TEST_F(GtkWindowsTest, PixelsShowThroughKeyAndAlphaAndPressesGoWhereThePixelsAre) {
+    ASSERT_NO_FATAL_FAILURE(ShowPair());
+    // The green block of the upper window; the lower window's blue through its key colour; and
+    // through both, where the lower window is transparent too, neither.
+    EXPECT_EQ(m_probe->ScreenPixel(At(kBlock.left + 1, kBlock.top + 1)), 0x00FF00u);
+    EXPECT_EQ(m_probe->ScreenPixel(At(kBlock.right, kBlock.bottom)), 0x0000FFu);
+    const std::uint32_t hole = m_probe->ScreenPixel(At(5, 5));
+    EXPECT_NE(hole, 0x0000FFu);
+    EXPECT_NE(hole, 0xFF00FFu);
+    EXPECT_EQ(m_probe->WindowRect(XidOf(m_upper)), kPlace);
+
+    // The desktop itself sends the pointer to the window that shows the pixel.
+    ASSERT_TRUE(Xdotool("mousemove 250 200"));
+    EXPECT_EQ(m_probe->WindowUnderPointer(), XidOf(m_lower));
+    ASSERT_TRUE(Xdotool("mousemove 150 150"));
+    EXPECT_EQ(m_probe->WindowUnderPointer(), XidOf(m_upper));
+    ASSERT_TRUE(Xdotool("mousemove 105 105"));
+    EXPECT_EQ(m_probe->WindowUnderPointer(), 0u);
+
+    ASSERT_TRUE(Xdotool("mousemove 150 150 click 1"));
+    EXPECT_TRUE(PumpUntil([&] { return Saw(m_upper, WM_LBUTTONUP); }));
+    EXPECT_TRUE(Saw(m_upper, WM_LBUTTONDOWN));
+    EXPECT_FALSE(Saw(m_lower, WM_LBUTTONDOWN));
+}
+
+TEST_F(GtkWindowsTest, APressOnAKeyPixelMovesThePairWithThePointer) {
+    ASSERT_NO_FATAL_FAILURE(ShowPair());
+    ASSERT_TRUE(Xdotool("mousemove 250 200 mousedown 1"));
+    ASSERT_TRUE(PumpUntil([&] { return Gtk().Input().IsMoving(); })) << "no move began";
+    EXPECT_TRUE(Saw(m_lower, WM_LBUTTONDOWN));
+    EXPECT_TRUE(Saw(m_lower, WM_SYSCOMMAND, 0xF011));
+
+    ASSERT_TRUE(Xdotool("mousemove 270 230"));
+    ASSERT_TRUE(Xdotool("mousemove 290 260"));
+    const RECT moved{kPlace.left + 40, kPlace.top + 60, kPlace.right + 40, kPlace.bottom + 60};
+    EXPECT_TRUE(PumpUntil([&] { return m_probe->WindowRect(XidOf(m_upper)) == moved; }));
+    ASSERT_TRUE(Xdotool("mouseup 1"));
+    EXPECT_TRUE(PumpUntil([&] { return !Gtk().Input().IsMoving(); }));
+
+    EXPECT_EQ(m_probe->WindowRect(XidOf(m_lower)), moved);
+    RECT lower;
+    RECT upper;
+    GetWindowRect(m_lower, &lower);
+    GetWindowRect(m_upper, &upper);
+    EXPECT_EQ(lower, moved);
+    EXPECT_EQ(upper, moved);
+    // The release ended the move; the program did not see it.
+    EXPECT_FALSE(Saw(m_lower, WM_LBUTTONUP));
+    EXPECT_TRUE(PumpUntil([&] { return m_probe->ScreenPixel({moved.left + 50, moved.top + 40}) == 0x00FF00u; }));
+}
+
+TEST_F(GtkWindowsTest, TitleAndTaskbarEntryFollowTheWindowSystem) {
+    ASSERT_NO_FATAL_FAILURE(ShowPair());
+    SetWindowTextW(m_lower, u"栎木 - 测试");
+    EXPECT_TRUE(PumpUntil([&] { return m_probe->Title(XidOf(m_lower)) == "栎木 - 测试"; }));
+    // Only the window with a taskbar button of its own is in the taskbar.
+    EXPECT_FALSE(Has(m_probe->NetWmState(XidOf(m_lower)), "_NET_WM_STATE_SKIP_TASKBAR"));
+    EXPECT_TRUE(Has(m_probe->NetWmState(XidOf(m_upper)), "_NET_WM_STATE_SKIP_TASKBAR"));
+}
+
+TEST_F(GtkWindowsTest, KeysReachTheFocusedWindow) {
+    ASSERT_NO_FATAL_FAILURE(ShowPair());
+    ASSERT_EQ(GetFocus(), m_upper);
+    ASSERT_TRUE(Xdotool("key a Return Escape"));
+    EXPECT_TRUE(PumpUntil([&] { return Saw(m_upper, WM_KEYDOWN, VK_ESCAPE); }));
+    EXPECT_TRUE(Saw(m_upper, WM_KEYDOWN, 'A'));
+    EXPECT_TRUE(Saw(m_upper, WM_CHAR, 'a'));
+    EXPECT_TRUE(Saw(m_upper, WM_KEYDOWN, VK_RETURN));
+    EXPECT_FALSE(Saw(m_lower, WM_KEYDOWN));
+}
+
+TEST_F(GtkWindowsTest, TheDesktopsCloseRequestGoesThroughTheQueueAndClosesTheWindow) {
+    ASSERT_NO_FATAL_FAILURE(ShowPair());
+    const unsigned long lower = XidOf(m_lower);
+    const unsigned long upper = XidOf(m_upper);
+    std::vector<MSG> offered;
+    win::SetPreTranslateHook([&](MSG& msg, HWND) {
+        offered.push_back(msg);
+        return false;
+    });
+    m_probe->SendDeleteWindow(lower);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(m_lower); }));
+    win::SetPreTranslateHook(nullptr);
+    // It came as a queued WM_SYSCOMMAND SC_CLOSE that the pre-translation saw first.
+    EXPECT_TRUE(std::any_of(offered.begin(), offered.end(), [&](const MSG& m) {
+        return m.hwnd == m_lower && m.message == WM_SYSCOMMAND && m.wParam == SC_CLOSE;
+    }));
+    EXPECT_FALSE(IsWindow(m_upper));
+    EXPECT_TRUE(PumpUntil([&] {
+        const std::vector<unsigned long> shown = m_probe->ViewableTopLevels();
+        return std::count(shown.begin(), shown.end(), lower) + std::count(shown.begin(), shown.end(), upper) == 0;
+    }));
+}
+
+}  // namespace
+}  // namespace qx::e2e
