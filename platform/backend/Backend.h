@@ -50,6 +50,7 @@ struct EntryLook {
     int fontPixelHeight = 0;             // 0: the desktop's
     bool bold = false;
     bool readOnly = false;
+    bool operator==(const EntryLook&) const = default;
 };
 
 // How a top-level window sits on the desktop.

@@ -2,6 +2,7 @@
 // the pointer (or the capture, or the focus), and the desktop's requests become what the real
 // system would send.
 
+#include "platform/win/NativeEntryMessages.h"
 #include "platform/win/WindowSystem.h"
 
 #include <algorithm>
@@ -143,6 +144,13 @@ public:
     }
     void OnExpose(HWND hwnd) override {
         if (Window* window = Find(hwnd)) window->needsPresent = true;
+    }
+    void OnEntryChanged(HWND hwnd, const std::u16string& text, int start, int end) override {
+        NativeEntryChange change{text, start, end};
+        if (Find(hwnd)) SendMessageW(hwnd, WM_QX_ENTRYCHANGED, 0, reinterpret_cast<LPARAM>(&change));
+    }
+    void OnNativeChildFocus(HWND hwnd) override {
+        if (Find(hwnd)) SetFocus(hwnd);
     }
 };
 

@@ -4,7 +4,9 @@
 // they are left to the dialog's key handling.
 
 #include "platform/win/WinApi.h"
+#include "platform/win/NativeEntryMessages.h"
 #include "platform/win/controls/ControlPainting.h"
+#include "platform/win/controls/EditNative.h"
 #include "platform/win/controls/EditState.h"
 #include "platform/win/controls/StandardControls.h"
 
@@ -122,12 +124,14 @@ LRESULT OnEditMessage(HWND hwnd, EditState& s, UINT message, WPARAM wParam, LPAR
     }
     case EM_SETSEL:
         s.model.SetSel(static_cast<int>(static_cast<DWORD>(wParam)), static_cast<int>(static_cast<DWORD>(lParam)));
+        PushEntrySelection(hwnd, s);
         SelectionChanged(hwnd, s);
         return 0;
     case EM_REPLACESEL: {
         const auto* text = reinterpret_cast<LPCWSTR>(lParam);
         bool truncated = false;
         if (s.model.ReplaceSel(text ? std::u16string_view(text) : std::u16string_view(), &truncated)) {
+            PushEntryText(hwnd, s);
             TextChanged(hwnd, s, true);
         }
         if (truncated && Edits().Find(hwnd)) NotifyParent(hwnd, EN_MAXTEXT);
@@ -171,17 +175,27 @@ LRESULT EditWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (cs && cs->lpszName) created.model.SetText(cs->lpszName);
     }
     EditState* s = Edits().Find(hwnd);
+    if (s && message == WM_NCDESTROY) DetachNativeEntry(hwnd, *s);
     if (!s || message == WM_NCDESTROY) {
         Edits().Erase(hwnd);
         return ::DefWindowProcW(hwnd, message, wParam, lParam);
     }
     if (message >= EM_GETSEL && message <= EM_GETLIMITTEXT) return OnEditMessage(hwnd, *s, message, wParam, lParam);
     switch (message) {
+    case WM_CREATE:
+        AttachNativeEntry(hwnd, *s);
+        break;
+    case WM_QX_ENTRYCHANGED:
+        // The user typed into the native entry: the model follows it.
+        if (TakeEntryChange(*s, lParam)) TextChanged(hwnd, *s, true);
+        else SelectionChanged(hwnd, *s);
+        return 0;
     case WM_SETTEXT: {
         const auto* text = reinterpret_cast<LPCWSTR>(lParam);
         s->model.SetText(text ? std::u16string_view(text) : std::u16string_view());
         s->modified = false;
         s->scrollX = 0;
+        PushEntryText(hwnd, *s);
         TextChanged(hwnd, *s, false);
         return TRUE;
     }
@@ -197,16 +211,24 @@ LRESULT EditWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(s->model.Text().size());
     case WM_CHAR:
-        OnChar(hwnd, *s, static_cast<char16_t>(wParam));
+        // A native entry typed the character itself when its key was delivered.
+        if (!s->native) OnChar(hwnd, *s, static_cast<char16_t>(wParam));
         return 0;
     case WM_KEYDOWN:
+        if (s->native) {
+            DeliverEntryKey(hwnd, static_cast<UINT>(wParam));
+            return 0;
+        }
         if (OnKeyDown(hwnd, *s, static_cast<UINT>(wParam))) return 0;
         break;
     case WM_KEYUP:
         if (wParam == VK_SHIFT) s->shiftDown = false;
         break;
     case WM_CLEAR:
-        if (!(EditStyle(hwnd) & ES_READONLY) && s->model.ReplaceSel({})) TextChanged(hwnd, *s, true);
+        if (!(EditStyle(hwnd) & ES_READONLY) && s->model.ReplaceSel({})) {
+            PushEntryText(hwnd, *s);
+            TextChanged(hwnd, *s, true);
+        }
         return 0;
     case WM_LBUTTONDOWN: {
         if (::GetFocus() != hwnd) ::SetFocus(hwnd);
@@ -239,11 +261,13 @@ LRESULT EditWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SETFOCUS:
         s->focused = true;
+        PushEntryFocus(hwnd, *s);
         SelectionChanged(hwnd, *s);
         NotifyParent(hwnd, EN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         s->focused = false;
+        PushEntryFocus(hwnd, *s);
         s->dragging = false;
         s->shiftDown = false;
         ::InvalidateRect(hwnd, nullptr, TRUE);

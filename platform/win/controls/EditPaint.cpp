@@ -1,6 +1,7 @@
 // Painting an edit box in the colours its parent gives.
 
 #include "platform/win/controls/ControlPainting.h"
+#include "platform/win/controls/EditNative.h"
 #include "platform/win/controls/EditState.h"
 
 #include <algorithm>
@@ -28,7 +29,11 @@ void PaintEdit(HWND hwnd, EditState& s) {
                                       enabled ? kWindowTextColor : kGrayTextColor, asStatic ? kFaceColor : kWindowColor);
     // The parent may have destroyed the edit while choosing colours.
     EditState* alive = Edits().Find(hwnd);
-    if (alive) {
+    if (alive && s.native) {
+        // The native entry draws the text over this background.
+        ::FillRect(dc, &rc, brush);
+        PushEntryLook(hwnd, s, dc, brush);
+    } else if (alive) {
         ::FillRect(dc, &rc, brush);
         const std::u16string& text = s.model.Text();
         const TextLayout layout = MeasureOn(dc, s.font, text);

@@ -1,6 +1,7 @@
 #pragma once
 // What the Edit class's files share: each edit box's state, and the measuring of its text.
 
+#include "platform/backend/Backend.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/controls/ControlStateTable.h"
 #include "platform/win/controls/EditModel.h"
@@ -21,6 +22,10 @@ struct EditState {
     bool shiftDown = false;
     bool modified = false;
     int scrollX = 0;  // pixels of text scrolled out at the left (ES_AUTOHSCROLL)
+    // Shown by the backend's native entry (EditNative.h), with the look it was given last.
+    bool native = false;
+    bool lookSent = false;
+    backend::EntryLook look;
 };
 
 ControlStateTable<EditState>& Edits();
