@@ -63,8 +63,7 @@ LRESULT WebBrowserWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_NCDESTROY: {
         // Taken out of the table before it is destroyed, so nothing finds a control halfway gone.
-        auto node = Controls().extract(hwnd);
-        node.mapped().reset();
+        if (auto node = Controls().extract(hwnd)) node.mapped().reset();
         return ::DefWindowProcW(hwnd, message, wParam, lParam);
     }
     default:
