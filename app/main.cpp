@@ -1,10 +1,39 @@
-// Until the windows exist, the program shows what it can: where it lives and where its skin is.
+// The program: one application object, a backend chosen once (the desktop's, or a screen in
+// memory when asked for), and the application run on it.
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <span>
 
-#include "platform/base/Paths.h"
-#include "platform/base/Strings.h"
+#include "app/LaunchOptions.h"
+#include "app/QXBrowserApp.h"
+#include "app/RunApplication.h"
+#include "platform/backend/gtk/CreateGtkBackend.h"
 
-int main() {
-    std::printf("qxbrowser: program folder %s\n", qx::WideToUtf8(qx::GetProgramFolder()).c_str());
-    return 0;
+CQXBrowserApp theApp;
+
+namespace {
+
+std::span<const char* const> Arguments(int argc, char** argv) {
+    return {const_cast<const char* const*>(argv) + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const char* backendVariable = std::getenv("QX_BACKEND");
+    auto options = qx::app::ParseLaunchOptions(Arguments(argc, argv), backendVariable);
+    if (options.headless) {
+        return options.error.empty() ? qx::app::RunHeadless(options.screenshotPath) : qx::app::ReportLaunchError(options);
+    }
+    // GTK takes its own options (--display ...) out of the command line before ours are read.
+    const std::unique_ptr<qx::backend::Backend> backend = qx::backend::CreateGtkBackend(argc, argv);
+    options = qx::app::ParseLaunchOptions(Arguments(argc, argv), backendVariable);
+    if (!options.error.empty()) return qx::app::ReportLaunchError(options);
+    if (!backend) {
+        std::fprintf(stderr, "qxbrowser: cannot open the display; --headless runs on a screen in memory\n");
+        return 1;
+    }
+    // FIXME: install the WebKitGTK engine factory for the pages once the main window opens tabs.
+    return qx::app::RunApplication(*backend);
 }
