@@ -105,6 +105,9 @@ void WriteTestSkin(const std::string& folder, const TestSkinOptions& options) {
     WriteFlatImage(folder + "boxm.png", 10, 20, skin::kBoxMiddle);
     WriteFlatImage(folder + "boxr.png", 10, 20, skin::kBoxRight);
     WriteFlatImage(folder + "none.png", 1, 1, 0);
+    // The maximise button's two images tell apart by their widths.
+    WriteFlatImage(folder + "max.png", 144, 26, 0xFF808080);
+    WriteFlatImage(folder + "restore.png", 120, 26, 0xFF808080);
     std::ofstream(folder + "broken.png") << "not an image";
 }
 
