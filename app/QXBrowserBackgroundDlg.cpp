@@ -155,8 +155,8 @@ void CQXBrowserBackgroundDlg::RedrawLayered(const RECT& rc) {
         }
         ::SelectObject(hdcMemory, hOldBitmap);
     }
-    if (hBitmap && !m_pfnUpdateLayeredWindow && hOldBitmap) {
-        KeepForPainting(hBitmap, rc);
+    if (hOldBitmap && !m_pfnUpdateLayeredWindow) {
+        KeepForPainting(hBitmap, rc);  // takes the bitmap
     } else if (hBitmap) {
         ::DeleteObject(hBitmap);
     }
