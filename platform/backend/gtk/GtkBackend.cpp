@@ -84,7 +84,9 @@ void GtkBackend::WaitForEvents(std::optional<std::uint64_t> deadline) {
             return;
         }
         const std::uint64_t wait = std::min<std::uint64_t>(*deadline - now, std::numeric_limits<guint>::max());
-        source = g_timeout_add_full(G_PRIORITY_DEFAULT, static_cast<guint>(wait), OnWake, &wake, nullptr);
+        // Below GTK's own layout and redraw: a program whose timer is always due (every 10 ms)
+        // must not keep the windows from being drawn.
+        source = g_timeout_add_full(G_PRIORITY_LOW, static_cast<guint>(wait), OnWake, &wake, nullptr);
     }
     // One blocking iteration: whatever it delivers, the window system looks at its queue again.
     g_main_context_iteration(nullptr, TRUE);

@@ -235,6 +235,7 @@ void GtkTopLevel::RefreshShape() {
     gtk_widget_input_shape_combine_region(m_window, region);
     gtk_widget_shape_combine_region(m_window, ScreenComposites() ? nullptr : region);
     cairo_region_destroy(region);
+    gtk_widget_queue_draw(m_window);
 }
 
 // --- Painting ---

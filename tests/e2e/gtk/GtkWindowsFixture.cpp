@@ -2,6 +2,7 @@
 
 #include "platform/backend/gtk/GtkInput.h"
 #include "platform/gfx/DeviceContext.h"
+#include "platform/win/controls/StandardControls.h"
 
 #include <algorithm>
 
@@ -38,6 +39,12 @@ LRESULT LowerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT UpperProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (IsRecorded(message)) Seen().push_back({hwnd, message, wParam});
+    if (message == WM_CTLCOLOREDIT) {
+        // Edits on the key colour: the lower window shows behind their text.
+        static HBRUSH key = CreateSolidBrush(GtkWindowsTest::kKey);
+        SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+        return reinterpret_cast<LRESULT>(key);
+    }
     if (message == WM_PAINT) {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(hwnd, &paint);
@@ -82,6 +89,7 @@ void GtkWindowsTest::SetUp() {
     Seen().clear();
     Register(u"QxE2eLower", &LowerProc);
     Register(u"QxE2eUpper", &UpperProc);
+    win::RegisterStandardControls();
     // Nothing of an earlier test under the pointer.
     Xdotool("mousemove 5 5");
 }
@@ -131,10 +139,14 @@ void GtkWindowsTest::ShowPair() {
 }
 
 bool GtkWindowsTest::PumpUntil(const std::function<bool()>& predicate) {
-    return WaitUntil([&] {
+    // As the program's own loop waits: through the backend, between the window system's turns.
+    const std::uint64_t deadline = m_backend->Now() + static_cast<std::uint64_t>(kDefaultWait.count());
+    for (;;) {
         win::PumpPendingMessages();
-        return predicate();
-    });
+        if (predicate()) return true;
+        if (m_backend->Now() >= deadline) return false;
+        m_backend->WaitForEvents(std::min(deadline, m_backend->Now() + 10));
+    }
 }
 
 unsigned long GtkWindowsTest::XidOf(HWND hwnd) const {

@@ -106,5 +106,38 @@ TEST_F(GtkWindowsTest, TheDesktopsCloseRequestGoesThroughTheQueueAndClosesTheWin
     }));
 }
 
+TEST_F(GtkWindowsTest, TypingInANativeEntryPassesThePreTranslationFirstAndShowsOverTheWindowBelow) {
+    ASSERT_NO_FATAL_FAILURE(ShowPair());
+    const RECT box{20, 100, 180, 130};
+    HWND edit = CreateWindowExW(0, u"Edit", u"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, box.left, box.top,
+                                box.right - box.left, box.bottom - box.top, m_upper, nullptr, nullptr, nullptr);
+    ASSERT_NE(edit, nullptr);
+    SetFocus(edit);
+    std::vector<WPARAM> offered;
+    win::SetPreTranslateHook([&](MSG& msg, HWND) {
+        if (msg.message != WM_KEYDOWN) return false;
+        offered.push_back(msg.wParam);
+        return msg.wParam == 'C';  // taken before the entry sees it
+    });
+    ASSERT_TRUE(Xdotool("key a b c d Return"));
+    EXPECT_TRUE(PumpUntil([&] { return std::count(offered.begin(), offered.end(), VK_RETURN) == 1; }));
+    win::SetPreTranslateHook(nullptr);
+    EXPECT_EQ(offered, (std::vector<WPARAM>{'A', 'B', 'C', 'D', VK_RETURN}));
+    WCHAR text[16] = {};
+    EXPECT_TRUE(PumpUntil([&] {
+        GetWindowTextW(edit, text, 16);
+        return std::u16string(text) == u"abd";
+    })) << "the edit holds what the entry typed";
+
+    // The entry's background is the key colour: its text shows over the lower window's blue.
+    EXPECT_TRUE(PumpUntil([&] { return m_probe->ScreenPixel(At(box.right - 5, box.top + 15)) == 0x0000FFu; }));
+    const RECT inkArea{At(box.left, box.top).x, At(box.left, box.top).y, At(box.left + 40, box.bottom).x,
+                    At(box.left + 40, box.bottom).y};
+    EXPECT_TRUE(PumpUntil([&] {
+        const std::vector<std::uint32_t> pixels = m_probe->ScreenArea(inkArea);
+        return std::any_of(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p < 0x000040u; });
+    })) << "no text drawn in the entry";
+}
+
 }  // namespace
 }  // namespace qx::e2e

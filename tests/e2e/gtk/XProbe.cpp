@@ -23,6 +23,21 @@ std::uint32_t XProbe::ScreenPixel(POINT at) {
     return static_cast<std::uint32_t>(pixel & 0xFFFFFF);
 }
 
+std::vector<std::uint32_t> XProbe::ScreenArea(RECT area) {
+    std::vector<std::uint32_t> pixels;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return pixels;
+    XSync(m_display, False);
+    XImage* image = XGetImage(m_display, DefaultRootWindow(m_display), area.left, area.top, width, height, AllPlanes, ZPixmap);
+    if (!image) return pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF));
+    }
+    XDestroyImage(image);
+    return pixels;
+}
+
 unsigned long XProbe::WindowUnderPointer() {
     Window root = 0;
     Window child = 0;

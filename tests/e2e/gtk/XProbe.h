@@ -25,6 +25,8 @@ public:
 
     // The colour on the screen at a point as 0xRRGGBB.
     std::uint32_t ScreenPixel(POINT at);
+    // The colours of a screen area, row by row.
+    std::vector<std::uint32_t> ScreenArea(RECT area);
     // The top-level X window the pointer is over (input shapes honoured); 0 for the root.
     unsigned long WindowUnderPointer();
     // Where a window is on the screen, and its size; empty when it does not exist.
