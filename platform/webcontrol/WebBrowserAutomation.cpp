@@ -210,7 +210,9 @@ WebBrowserAutomation::Outcome WebBrowserAutomation::ExecWB(const DISPPARAMS& par
     }
     // FIXME: every command shows its own user interface; the options asking for none are not
     // offered by the engines.
-    if (!m_pControl->Engine().ExecCommand(what)) return {OLECMDERR_E_DISABLED, u"The page cannot run this command now."};
+    if (!m_pControl->Engine().ExecCommand(what)) {
+        return {OLECMDERR_E_DISABLED, u"The page cannot run this command now."};
+    }
     return {};
 }
 

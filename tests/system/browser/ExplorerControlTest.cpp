@@ -167,7 +167,8 @@ TEST_F(ExplorerControlTest, CallsOnAControlThatIsGoneFailWithoutHarm) {
 
     EXPECT_TRUE(Raised([&] { page.m_wndBrowser.get_LocationURL(); }).has_value());
     DISPPARAMS none;
-    EXPECT_TRUE(FAILED(application->Invoke(DISPID_GOBACK, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr)));
+    const HRESULT hr = application->Invoke(DISPID_GOBACK, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr);
+    EXPECT_TRUE(FAILED(hr));
     void* html = nullptr;
     ASSERT_EQ(document->QueryInterface(IID_IHTMLDocument2, &html), S_OK);
     BSTR title = nullptr;

@@ -141,7 +141,8 @@ TEST_F(BrowserHostTest, EachEventOfTheTableBecomesItsNotification) {
          PN_BEFORENAVIGATE, u"http://a", u"", u"top", u"Referer: http://a.test/\r\n"},
         {"DownloadBegin", DISPID_DOWNLOADBEGIN, [](Fired&) {}, PN_DOWNLOADBEGIN},
         {"DownloadComplete", DISPID_DOWNLOADCOMPLETE, [](Fired&) {}, PN_LOADCOMPLETE},
-        {"DocumentComplete", DISPID_DOCUMENTCOMPLETE, [](Fired& f) { WithUrl(f, f.args.TextVariant(u"http://d.test/")); },
+        {"DocumentComplete", DISPID_DOCUMENTCOMPLETE,
+         [](Fired& f) { WithUrl(f, f.args.TextVariant(u"http://d.test/")); },
          PN_LOADCOMPLETE, u"http://d.test/"},
         {"NavigateComplete2", DISPID_NAVIGATECOMPLETE2,
          [](Fired& f) { WithUrl(f, f.args.TextVariant(u"http://n.test/")); }, PN_NAVIGATECOMPLETE, u"http://n.test/"},
@@ -270,6 +271,16 @@ TEST_F(BrowserHostTest, BeforeNavigateCarriesAPrivateCopyOfTheRequestBody) {
     EXPECT_NE(seen, static_cast<const BYTE*>(body.array->pvData)) << "a copy, not the control's array";
     EXPECT_EQ(n.url, u"http://a.test/form");
     EXPECT_EQ(body.array->cLocks, 0u) << "the array is unlocked again";
+
+    // The same array held by reference.
+    frame.notices.clear();
+    Fired byReference;
+    BeforeNavigate(byReference, byReference.args.TextVariant(u"http://a.test/form"));
+    byReference.inner.vt = VT_ARRAY | VT_UI1 | VT_BYREF;
+    byReference.inner.pparray = &body.array;
+    page.OnEvent(IDC_EXPLORER, DISPID_BEFORENAVIGATE2, byReference.args.Params());
+    ASSERT_EQ(frame.notices.size(), 1u);
+    EXPECT_EQ(frame.notices[0].body, (std::vector<BYTE>{'q', '=', 0, 0xFF, '1'}));
 }
 
 TEST_F(BrowserHostTest, RequestBodyThatIsNotAByteArrayIsReportedAsNone) {
@@ -356,7 +367,8 @@ TEST_F(BrowserHostTest, IgnoredEventsSendNothingAndLeaveTheirFlagsAlone) {
         {"OnTheaterMode", DISPID_ONTHEATERMODE, oneBool},
         {"OnToolBar", DISPID_ONTOOLBAR, oneBool},
         {"OnVisible", DISPID_ONVISIBLE, oneBool},
-        {"PrintTemplateInstantiation", DISPID_PRINTTEMPLATEINSTANTIATION, [](Fired& f) { f.args.AddDispatch(nullptr); }},
+        {"PrintTemplateInstantiation", DISPID_PRINTTEMPLATEINSTANTIATION,
+         [](Fired& f) { f.args.AddDispatch(nullptr); }},
         {"PrintTemplateTeardown", DISPID_PRINTTEMPLATETEARDOWN, [](Fired& f) { f.args.AddDispatch(nullptr); }},
         {"PrivacyImpactedStateChange", DISPID_PRIVACYIMPACTEDSTATECHANGE, oneBool},
         {"PropertyChange", DISPID_PROPERTYCHANGE, [](Fired& f) { f.args.AddText(u"x"); }},
