@@ -13,7 +13,8 @@ namespace qx::backend::gtk {
 
 namespace {
 
-constexpr std::size_t kRequestsRemembered = 16;
+// How long the desktop may take to place a window as asked (milliseconds).
+constexpr guint kSettleTime = 400;
 
 LONG WidthOf(const RECT& r) { return r.right - r.left; }
 LONG HeightOf(const RECT& r) { return r.bottom - r.top; }
@@ -85,6 +86,7 @@ GtkTopLevel::GtkTopLevel(GtkBackend& backend, HWND hwnd, RECT bounds, const std:
 }
 
 GtkTopLevel::~GtkTopLevel() {
+    if (m_settleTimer) g_source_remove(m_settleTimer);
     g_signal_handlers_disconnect_by_data(m_window, this);
     gtk_widget_destroy(m_window);
     g_object_unref(m_window);
@@ -95,8 +97,11 @@ GtkTopLevel::~GtkTopLevel() {
 void GtkTopLevel::SetBounds(RECT bounds) {
     m_bounds = bounds;
     if (HasArea(bounds)) {
-        m_requested.push_back(bounds);
-        if (m_requested.size() > kRequestsRemembered) m_requested.pop_front();
+        m_requested = true;
+        // The desktop may answer with the move and the resize apart, and with places in
+        // between; what it settles on after a while is the answer.
+        if (m_settleTimer) g_source_remove(m_settleTimer);
+        m_settleTimer = g_timeout_add(kSettleTime, OnSettled, this);
         gtk_window_move(Window(), bounds.left, bounds.top);
         gtk_window_resize(Window(), WidthOf(bounds), HeightOf(bounds));
     }
@@ -287,27 +292,40 @@ gboolean GtkTopLevel::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
 
 // --- Events from the desktop ---
 
-bool GtkTopLevel::IsEcho(const RECT& reported) {
-    auto it = std::find(m_requested.begin(), m_requested.end(), reported);
-    if (it != m_requested.end()) {
-        m_requested.erase(m_requested.begin(), it + 1);
-        return true;
-    }
-    // A report of where the window was before the places still asked for is stale.
-    return reported == m_bounds || (!m_requested.empty() && reported == m_reported);
-}
-
 gboolean GtkTopLevel::OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer self) {
     auto* top = static_cast<GtkTopLevel*>(self);
-    const RECT reported{event->x, event->y, event->x + event->width, event->y + event->height};
+    top->m_reported = {event->x, event->y, event->x + event->width, event->y + event->height};
     if (!gtk_widget_get_mapped(top->m_window) || !HasArea(top->m_bounds)) return FALSE;
-    const bool echo = top->IsEcho(reported);
-    top->m_reported = reported;
-    if (echo) return FALSE;
-    top->m_requested.clear();
-    top->m_bounds = reported;
-    if (WindowSystemDelegate* delegate = top->m_backend.Delegate()) delegate->OnConfigure(top->m_hwnd, reported);
+    if (top->m_requested) {
+        // The answer to what the window system asked: no news. Anything else meanwhile is a
+        // step on the way.
+        if (top->m_reported == top->m_bounds) top->EndRequest();
+        return FALSE;
+    }
+    top->ReportPlace();
     return FALSE;
+}
+
+void GtkTopLevel::EndRequest() {
+    m_requested = false;
+    if (m_settleTimer) g_source_remove(m_settleTimer);
+    m_settleTimer = 0;
+}
+
+gboolean GtkTopLevel::OnSettled(gpointer self) {
+    auto* top = static_cast<GtkTopLevel*>(self);
+    top->m_settleTimer = 0;
+    top->m_requested = false;
+    // The desktop put the window elsewhere than asked (a window manager keeping it on the
+    // screen, say): the window system hears where it is.
+    if (gtk_widget_get_mapped(top->m_window) && HasArea(top->m_bounds) && HasArea(top->m_reported)) top->ReportPlace();
+    return G_SOURCE_REMOVE;
+}
+
+void GtkTopLevel::ReportPlace() {
+    if (m_reported == m_bounds) return;
+    m_bounds = m_reported;
+    if (WindowSystemDelegate* delegate = m_backend.Delegate()) delegate->OnConfigure(m_hwnd, m_reported);
 }
 
 gboolean GtkTopLevel::OnDelete(GtkWidget*, GdkEvent*, gpointer self) {

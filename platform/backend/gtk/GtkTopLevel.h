@@ -10,7 +10,6 @@
 
 #include <gtk/gtk.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -58,7 +57,9 @@ private:
     void RefreshShape();
     void PaintBackdrop(cairo_t* cr) const;
     const gfx::Surface* ImageToShow();
-    bool IsEcho(const RECT& reported);
+    void EndRequest();
+    void ReportPlace();
+    static gboolean OnSettled(gpointer self);
 
     static gboolean OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
     static gboolean OnConfigure(GtkWidget* widget, GdkEventConfigure* event, gpointer self);
@@ -83,9 +84,10 @@ private:
     bool m_shown = false;
     bool m_minimized = false;
     bool m_focusOnMap = false;
-    // Places asked of the desktop and not yet reported back, oldest first, and the place the
-    // desktop reported last: a report of either is no news.
-    std::deque<RECT> m_requested;
+    // A place was asked of the desktop and it has not answered with it yet (nor settled
+    // elsewhere); the place the desktop reported last.
+    bool m_requested = false;
+    guint m_settleTimer = 0;
     RECT m_reported{};
 
     gfx::SurfacePtr m_image;
