@@ -51,6 +51,12 @@ int RunMessageBox(GtkWindow* parent, const std::u16string& text, const std::u16s
     }
     if (type & MB_TOPMOST) gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
     gtk_window_set_position(GTK_WINDOW(dialog), parent ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
+    // Without a window manager nobody gives the box the keyboard: it takes it once shown.
+    g_signal_connect(dialog, "map-event", G_CALLBACK(+[](GtkWidget* widget, GdkEvent*, gpointer) -> gboolean {
+                         gtk_window_present(GTK_WINDOW(widget));
+                         return FALSE;
+                     }),
+                     nullptr);
     const int response = gtk_dialog_run(GTK_DIALOG(dialog));
     gtk_widget_destroy(dialog);
     // Escape or the window's close button: the window system makes its answer of it.

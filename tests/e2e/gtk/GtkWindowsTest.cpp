@@ -139,5 +139,45 @@ TEST_F(GtkWindowsTest, TypingInANativeEntryPassesThePreTranslationFirstAndShowsO
     })) << "no text drawn in the entry";
 }
 
+// Once a window of its own shows above the pair (the menu, the box), the user presses keys.
+struct KeysWhenShown {
+    XProbe* probe;
+    std::size_t before;
+    std::string keys;
+    bool pressed = false;
+};
+
+gboolean PressKeysWhenShown(gpointer data) {
+    auto* when = static_cast<KeysWhenShown*>(data);
+    if (when->probe->ViewableTopLevels().size() <= when->before) return G_SOURCE_CONTINUE;
+    when->pressed = Xdotool("key " + when->keys);
+    return G_SOURCE_REMOVE;
+}
+
+TEST_F(GtkWindowsTest, APopupMenuAnswersTheItemTheUserTakes) {
+    ASSERT_NO_FATAL_FAILURE(ShowPair());
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 2001, u"&First");
+    AppendMenuW(menu, MF_STRING, 2002, u"Second");
+    KeysWhenShown when{m_probe.get(), m_probe->ViewableTopLevels().size(), "Down Down Return"};
+    const guint source = g_timeout_add(50, &PressKeysWhenShown, &when);
+    const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD, At(60, 60).x, At(60, 60).y, 0, m_upper, nullptr);
+    if (!when.pressed) g_source_remove(source);
+    EXPECT_TRUE(when.pressed);
+    EXPECT_EQ(chosen, 2002u);
+    DestroyMenu(menu);
+}
+
+TEST_F(GtkWindowsTest, AMessageBoxAnswersTheButtonTheUserPresses) {
+    ASSERT_NO_FATAL_FAILURE(ShowPair());
+    KeysWhenShown when{m_probe.get(), m_probe->ViewableTopLevels().size(), "Return"};
+    const guint source = g_timeout_add(50, &PressKeysWhenShown, &when);
+    // Enter takes the default button, here the second.
+    const int answer = MessageBoxW(m_lower, u"Save the page?", u"Question", MB_YESNO | MB_DEFBUTTON2);
+    if (!when.pressed) g_source_remove(source);
+    EXPECT_TRUE(when.pressed);
+    EXPECT_EQ(answer, IDNO);
+}
+
 }  // namespace
 }  // namespace qx::e2e
