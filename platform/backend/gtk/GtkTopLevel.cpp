@@ -6,6 +6,7 @@
 #include "platform/backend/gtk/GtkInput.h"
 #include "platform/base/Strings.h"
 #include "platform/win/WinApi.h"
+#include "platform/win/WindowRecords.h"
 
 #include <algorithm>
 
@@ -108,7 +109,24 @@ void GtkTopLevel::SetBounds(RECT bounds) {
     UpdateMapping();
 }
 
-void GtkTopLevel::SetTitle(const std::u16string& title) { gtk_window_set_title(Window(), WideToUtf8(title).c_str()); }
+void GtkTopLevel::SetTitle(const std::u16string& title) {
+    gtk_window_set_title(Window(), WideToUtf8(title).c_str());
+    // A window sets its icons (WM_SETICON) about when it sets its caption.
+    ApplyIcon();
+}
+
+void GtkTopLevel::ApplyIcon() {
+    const win::Window* record = win::FindWindowRecord(m_hwnd);
+    HICON icon = record ? (record->bigIcon ? record->bigIcon : record->smallIcon) : nullptr;
+    if (icon == m_icon) return;
+    m_icon = icon;
+    gfx::SurfacePtr pixels = icon ? win::SurfaceOfIcon(icon) : nullptr;
+    GdkPixbuf* pixbuf = pixels && pixels->width() > 0
+                            ? gdk_pixbuf_get_from_surface(pixels->cairo(), 0, 0, pixels->width(), pixels->height())
+                            : nullptr;
+    gtk_window_set_icon(Window(), pixbuf);
+    if (pixbuf) g_object_unref(pixbuf);
+}
 
 void GtkTopLevel::SetStyle(const NativeWindowStyle& style) {
     m_style = style;
@@ -145,6 +163,7 @@ void GtkTopLevel::ApplyMinimumSize() {
 
 void GtkTopLevel::Show(bool activate) {
     if (!m_shown) ApplyMinimumSize();
+    ApplyIcon();
     const bool wasMinimized = m_minimized;
     m_shown = true;
     m_minimized = false;
@@ -230,15 +249,22 @@ void GtkTopLevel::RefreshAfterCompositingChange() {
 
 void GtkTopLevel::RefreshShape() {
     if (!m_style.layered) {
+        m_shapeApplied = false;
         gtk_widget_input_shape_combine_region(m_window, nullptr);
         gtk_widget_shape_combine_region(m_window, nullptr);
         return;
     }
     std::vector<RECT> rects = m_image ? m_visibleRects : std::vector<RECT>{};
     rects.insert(rects.end(), m_childRects.begin(), m_childRects.end());
+    const bool composited = ScreenComposites();
+    // Most presents change pixels, not the shape: the desktop is told only of new shapes.
+    if (m_shapeApplied && rects == m_shapeRects && composited == m_shapeComposited) return;
+    m_shapeApplied = true;
+    m_shapeRects = rects;
+    m_shapeComposited = composited;
     cairo_region_t* region = RegionOf(rects);
     gtk_widget_input_shape_combine_region(m_window, region);
-    gtk_widget_shape_combine_region(m_window, ScreenComposites() ? nullptr : region);
+    gtk_widget_shape_combine_region(m_window, composited ? nullptr : region);
     cairo_region_destroy(region);
     gtk_widget_queue_draw(m_window);
 }

@@ -53,6 +53,7 @@ public:
 private:
     void ApplyStyle();
     void ApplyMinimumSize();
+    void ApplyIcon();
     void UpdateMapping();
     void RefreshShape();
     void PaintBackdrop(cairo_t* cr) const;
@@ -94,6 +95,11 @@ private:
     gfx::SurfacePtr m_opaqueImage;  // m_image without translucency, made when first needed
     std::vector<RECT> m_visibleRects;
     std::vector<RECT> m_childRects;
+    // What the desktop was told of the shape last.
+    bool m_shapeApplied = false;
+    bool m_shapeComposited = false;
+    std::vector<RECT> m_shapeRects;
+    HICON m_icon = nullptr;
 };
 
 }  // namespace qx::backend::gtk

@@ -87,6 +87,8 @@ protected:
 TEST_F(ProgramWindowTest, OpensCentredWithItsCaptionAndTheSkinWhereTheSkinPutsIt) {
     const std::string caption = m_probe->Title(m_background);
     EXPECT_TRUE(caption == kCaption || caption.rfind(kTitledCaption, 0) == 0) << caption;
+    // The taskbar shows the program's icon with it.
+    EXPECT_TRUE(m_probe->HasProperty(m_background, "_NET_WM_ICON"));
     // The title bar and the status bar of the skin, seen through the main window's key colour.
     const LONG width = kStart.right - kStart.left;
     const LONG height = kStart.bottom - kStart.top;

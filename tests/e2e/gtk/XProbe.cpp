@@ -86,6 +86,17 @@ std::string XProbe::Title(unsigned long window) {
     return title;
 }
 
+bool XProbe::HasProperty(unsigned long window, const std::string& name) {
+    int count = 0;
+    XSync(m_display, False);
+    Atom* atoms = XListProperties(m_display, window, &count);
+    const Atom wanted = XInternAtom(m_display, name.c_str(), False);
+    bool found = false;
+    for (int i = 0; i < count; ++i) found = found || atoms[i] == wanted;
+    if (atoms) XFree(atoms);
+    return found;
+}
+
 std::vector<std::string> XProbe::NetWmState(unsigned long window) {
     std::vector<std::string> states;
     Atom type = 0;

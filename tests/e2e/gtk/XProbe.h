@@ -34,6 +34,8 @@ public:
     bool IsOnScreen(unsigned long window);
     // The window's title (_NET_WM_NAME, else WM_NAME).
     std::string Title(unsigned long window);
+    // Whether the window carries the property (by name).
+    bool HasProperty(unsigned long window, const std::string& name);
     // The atoms of _NET_WM_STATE set on the window.
     std::vector<std::string> NetWmState(unsigned long window);
     // The top-level windows shown on the screen (children of the root that are viewable).
