@@ -1,7 +1,6 @@
 #include "mainframe/QXMainFrame.h"
 
 #include "res/ResourceIds.h"
-#include "skin/AreaRect.h"
 #include "skin/SkinFile.h"
 
 namespace {
@@ -10,10 +9,39 @@ constexpr WPARAM SC_DRAGMOVE = 0xF011;
 
 constexpr const char16_t* kMakerSite = u"http://www.qxbrowser.example";
 
+// The title box's text colour, 0B487F.
+constexpr COLORREF kTitleTextColor = RGB(0x0B, 0x48, 0x7F);
+
+struct SkinButton {
+    CQXPngButton CQXMainFrame::*pButton;
+    const char16_t* name;
+};
+
+// In the order the records are read.
+constexpr SkinButton kSkinButtons[] = {
+    {&CQXMainFrame::m_btnClose, u"BTN_TITLE_CLOSE"},
+    {&CQXMainFrame::m_btnMax, u"BTN_TITLE_MAX"},
+    {&CQXMainFrame::m_btnMin, u"BTN_TITLE_MIN"},
+    {&CQXMainFrame::m_btnTasks, u"BTN_TASK_ICO"},
+    {&CQXMainFrame::m_btnContacts, u"BTN_CONTACTS_ICO"},
+    {&CQXMainFrame::m_btnNotepad, u"BTN_NOTEPAD_ICO"},
+    {&CQXMainFrame::m_btnFavorites, u"BTN_FAVORITES_ICO"},
+    {&CQXMainFrame::m_btnBack, u"BTN_BACK"},
+    {&CQXMainFrame::m_btnForward, u"BTN_FORWARD"},
+    {&CQXMainFrame::m_btnStop, u"BTN_STOP"},
+    {&CQXMainFrame::m_btnRefresh, u"BTN_REFRESH"},
+    {&CQXMainFrame::m_btnHome, u"BTN_HOME"},
+    {&CQXMainFrame::m_btnSetting, u"BTN_SETTING"},
+    {&CQXMainFrame::m_btnPageIcon, u"ADDRESS_PAGE_ICO"},
+    {&CQXMainFrame::m_btnAddressGo, u"ADDRESS_PAGE_GOTO"},
+    {&CQXMainFrame::m_btnSearchIcon, u"SEARCH_PAGE_ICO"},
+    {&CQXMainFrame::m_btnSearchGo, u"SEARCH_PAGE_GOTO"},
+};
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CQXMainFrame, CDialogEx)
-    // FIXME: the control colour request (OnCtlColor answering m_brBackground for every child).
+    ON_WM_CTLCOLOR()
     ON_COMMAND(IDC_BTN_MIN, &CQXMainFrame::OnMinimize)
     ON_COMMAND(IDC_BTN_MAX, &CQXMainFrame::ToggleMaximize)
     ON_COMMAND(IDC_BTN_CLOSE, &CQXMainFrame::OnClose)
@@ -85,14 +113,21 @@ BOOL CQXMainFrame::OnInitDialog() {
     ::SetWindowLongW(m_hWnd, GWL_EXSTYLE, static_cast<LONG>(GetExStyle() | WS_EX_LAYERED));
     ApplyColorKey(crBackground);
 
-    // FIXME: hide control 1039; give the 17 image buttons their skin records; the address and
-    // search boxes' font and Enter ids (1021, 1024); controls 1044 and 1045 to zero size; focus
-    // the address box.
+    m_staticPageArea.ShowWindow(SW_HIDE);
+    LoadButtonLocations();
+    SetUpInputBoxes();
+
     // FIXME: the tab strip with its skin records and add button (it takes over m_pContentArea),
     // the first tab on m_strHomeUrl and timer 1331.
     m_pContentArea = CSkinFile::GetInstance().ReadAreaLocation(u"LAYOUT", u"MAIN_CONTENT_AREA");
-    // FIXME: the title and status boxes' colours and texts (ApplyTitle), the address box raised,
-    // this window hidden and invalidated, controls 1005 to 1010 to zero size.
+
+    SetUpTextBoxes(crBackground);
+    m_editAddress.SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_SHOWWINDOW);
+    // The background window shows this window again as soon as it has made it.
+    ShowWindow(SW_HIDE);
+    Invalidate();
+    CollapseControls({IDC_BTN_FAVORITE, IDC_BTN_NOTEPAD, IDC_BTN_CONTACTS, IDC_BTN_TASKS, IDC_BTN_FAVORITES_ICO,
+                      IDC_BTN_NOTEPAD_ICO});
 
     m_bPainted = false;
     return TRUE;
@@ -110,15 +145,69 @@ void CQXMainFrame::ApplyColorKey(COLORREF crBackground) {
     if (hUser32) ::FreeLibrary(hUser32);
 }
 
-void CQXMainFrame::ToggleMaximize() {
+void CQXMainFrame::LoadButtonLocations() {
+    // The skin reader refills one shared record at every read; each button copies it at once.
     CSkinFile& skin = CSkinFile::GetInstance();
+    for (const SkinButton& button : kSkinButtons) (this->*button.pButton).SetLocation(*skin.ReadButtonLocation(button.name));
+}
+
+void CQXMainFrame::LoadMaxButtonLocation(BOOL bMaximized) {
+    m_btnMax.SetLocation(*CSkinFile::GetInstance().ReadButtonLocation(bMaximized ? u"BTN_TITLE_MAX2" : u"BTN_TITLE_MAX"));
+}
+
+void CQXMainFrame::SetUpInputBoxes() {
+    // The font object ends with this function, and a control whose font is gone draws with the
+    // default font: the boxes keep upright text in the default face.
+    CFont font;
+    font.CreateFont(0, 0, 2700, 2700, FW_BOLD, FALSE, FALSE, FALSE, 1, 0, 0, 0, 0, u"Times New Roman");
+    m_editAddress.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(font)), TRUE);
+    m_editSearch.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(font)), TRUE);
+
+    m_editAddress.m_nEnterId = IDC_ADDRESS_EDIT;
+    m_editSearch.m_nEnterId = IDC_SEARCH_EDIT;
+    CollapseControls({IDC_BTN_ADDRESS_COVER, IDC_BTN_SEARCH_COVER});
+    m_editAddress.SetFocus();
+}
+
+void CQXMainFrame::SetUpTextBoxes(COLORREF crBackground) {
+    m_editTitle.Invalidate();
+    m_editTitle.SetColors(kTitleTextColor, crBackground);
+    m_editTitle.Invalidate();
+    ApplyTitle(m_strTitle, u"");
+
+    m_editStatus.Invalidate();
+    m_editStatus.SetColors(RGB(0, 0, 0), crBackground);
+    m_editStatus.Invalidate();
+    m_editStatus.SetWindowText(m_strTitle);
+}
+
+void CQXMainFrame::CollapseControls(std::initializer_list<UINT> ids) {
+    for (UINT nID : ids) {
+        if (CWnd* pControl = GetDlgItem(static_cast<int>(nID))) pControl->MoveWindow(0, 0, 0, 0);
+    }
+}
+
+void CQXMainFrame::ApplyTitle(const CString& strBaseTitle, const CString& strPageTitle) {
+    CString strText = strBaseTitle.empty() ? strPageTitle : strBaseTitle;
+    if (!strBaseTitle.empty() && !strPageTitle.empty()) strText = strBaseTitle + u" - " + strPageTitle;
+    m_editTitle.SetWindowText(strText);
+    if (CWnd* pParent = GetParent()) pParent->SetWindowText(strText);
+}
+
+HBRUSH CQXMainFrame::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    // The control still sets its own colours on the context; the brush is always the
+    // background's, whose colour the key makes transparent.
+    CDialogEx::OnCtlColor(pDC, pWnd, nCtlColor);
+    return m_brBackground;
+}
+
+void CQXMainFrame::ToggleMaximize() {
     CWnd* pParent = GetParent();
+    LoadMaxButtonLocation(!m_bMaximized);
     if (m_bMaximized) {
-        m_btnMax.SetLocation(*skin.ReadButtonLocation(u"BTN_TITLE_MAX"));
         if (pParent) pParent->ShowWindow(SW_SHOWNORMAL);
         m_bMaximized = FALSE;
     } else {
-        m_btnMax.SetLocation(*skin.ReadButtonLocation(u"BTN_TITLE_MAX2"));
         if (pParent) pParent->ShowWindow(SW_MAXIMIZE);
         m_bMaximized = TRUE;
     }
@@ -135,13 +224,6 @@ void CQXMainFrame::OnClose() {
     if (CWnd* pParent = GetParent()) pParent->PostMessage(WM_CLOSE, 0, 0);
 }
 
-void CQXMainFrame::OnSize(UINT, int, int) {
-    // FIXME: the layout: the maximise button's record, then one deferred batch placing the image
-    // buttons, the four edits and the tab strip.
-    m_bEraseAfterSize = TRUE;
-    m_bPainted = false;
-}
-
 void CQXMainFrame::OnLButtonDown(UINT nFlags, CPoint point) {
     // A press on the window itself (not on a control) drags the window pair.
     if (CWnd* pParent = GetParent()) pParent->SendMessage(WM_SYSCOMMAND, SC_DRAGMOVE, 0);
@@ -151,33 +233,6 @@ void CQXMainFrame::OnLButtonDown(UINT nFlags, CPoint point) {
 void CQXMainFrame::OnLButtonDblClk(UINT nFlags, CPoint point) {
     ToggleMaximize();
     CDialogEx::OnLButtonDblClk(nFlags, point);
-}
-
-BOOL CQXMainFrame::OnEraseBkgnd(CDC*) {
-    // Never erased: painting covers what must be covered, and the page area belongs to the page.
-    m_bEraseAfterSize = FALSE;
-    return TRUE;
-}
-
-void CQXMainFrame::OnPaint() {
-    CPaintDC dc(this);
-    // The frame is painted once per layout change; later requests are completed without drawing.
-    if (m_bPainted) return;
-
-    CRect rc;
-    GetClientRect(&rc);
-    CRect rcArea;
-    if (m_pContentArea) ComputeAreaRect(rc, *m_pContentArea, rcArea);
-    CBrush brush(CSkinFile::GetInstance().GetBackgroundColor());
-    // Above the page area, left of it, below it, right of it.
-    const RECT bands[] = {
-        {rc.left, rc.top, rc.right, rcArea.top},
-        {rc.left, rcArea.top, rcArea.left, rcArea.bottom},
-        {rc.left, rcArea.bottom, rc.right, rc.bottom},
-        {rcArea.right, rcArea.top, rc.right, rcArea.bottom},
-    };
-    for (const RECT& band : bands) dc.FillRect(&band, &brush);
-    m_bPainted = true;
 }
 
 void CQXMainFrame::OnKillFocus(CWnd* pNewWnd) { CDialogEx::OnKillFocus(pNewWnd); }

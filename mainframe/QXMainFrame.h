@@ -4,6 +4,7 @@
 // is painted in the skin's background colour, which a colour key makes transparent, so the skin
 // shows through around the controls.
 
+#include <initializer_list>
 #include <memory>
 
 #include "platform/framework/Framework.h"
@@ -24,6 +25,9 @@ public:
     // Maximises or restores the background window, which carries this window along, and swaps
     // the maximise button's image.
     void ToggleMaximize();
+    // Shows "base - page" (or whichever of the two is not empty) in the title box and as the
+    // background window's caption.
+    void ApplyTitle(const CString& strBaseTitle, const CString& strPageTitle);
 
     int m_nSearchEngine = 2;  // 1 Google, 2 Baidu
     CBrush m_brBackground;
@@ -67,6 +71,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     void OnMinimize();
     void OnClose();
     void OnSize(UINT nType, int cx, int cy);
@@ -82,6 +87,20 @@ protected:
 private:
     // Makes the background colour transparent; the key is the colour the background is painted in.
     void ApplyColorKey(COLORREF crBackground);
+    // Gives every image button its skin position, size, anchor and image.
+    void LoadButtonLocations();
+    // The maximise button's record and image for the given window state.
+    void LoadMaxButtonLocation(BOOL bMaximized);
+    // The address and search boxes: font, Enter ids, and the focus.
+    void SetUpInputBoxes();
+    // The title and status boxes: their colours and first texts.
+    void SetUpTextBoxes(COLORREF crBackground);
+    // Moves the controls that have no place in the chrome to (0, 0) with size 0 x 0.
+    void CollapseControls(std::initializer_list<UINT> ids);
+    // Places every control from its skin record in one deferred batch.
+    void LayOutControls();
+    // Fills the window around the page area in the skin's background colour.
+    void PaintFrame(CDC& dc);
 
     // FIXME: the tab strip keeps this record (its m_pContentArea) once it exists.
     std::unique_ptr<CQXAreaLocationModel> m_pContentArea;

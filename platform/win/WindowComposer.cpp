@@ -125,7 +125,9 @@ bool IsOverEditBox(const Window& window, POINT point) {
     for (HWND handle : window.children) {
         const Window* child = Find(handle);
         if (!child || !(child->style & WS_VISIBLE) || !Contains(child->rect, point)) continue;
-        if (IsEditBox(*child)) return true;
+        // A transparent edit box (a caption text over the skin) lets the press through like
+        // the rest of its see-through background, so the window can be dragged by it.
+        if (IsEditBox(*child)) return !(child->exStyle & WS_EX_TRANSPARENT);
         return IsOverEditBox(*child, {point.x - child->rect.left, point.y - child->rect.top});
     }
     return false;
