@@ -67,6 +67,8 @@ struct SharedRectCase {
     RECT search;
 };
 
+void PrintTo(const SharedRectCase& c, std::ostream* os) { *os << c.name; }
+
 class SharedAreaRectTest : public MainFrameTest, public ::testing::WithParamInterface<SharedRectCase> {};
 
 // The four text boxes are placed with one rectangle: a box whose anchor has no rule keeps the
