@@ -148,11 +148,14 @@ void CQXMainFrame::ApplyColorKey(COLORREF crBackground) {
 void CQXMainFrame::LoadButtonLocations() {
     // The skin reader refills one shared record at every read; each button copies it at once.
     CSkinFile& skin = CSkinFile::GetInstance();
-    for (const SkinButton& button : kSkinButtons) (this->*button.pButton).SetLocation(*skin.ReadButtonLocation(button.name));
+    for (const SkinButton& button : kSkinButtons) {
+        (this->*button.pButton).SetLocation(*skin.ReadButtonLocation(button.name));
+    }
 }
 
 void CQXMainFrame::LoadMaxButtonLocation(BOOL bMaximized) {
-    m_btnMax.SetLocation(*CSkinFile::GetInstance().ReadButtonLocation(bMaximized ? u"BTN_TITLE_MAX2" : u"BTN_TITLE_MAX"));
+    const char16_t* name = bMaximized ? u"BTN_TITLE_MAX2" : u"BTN_TITLE_MAX";
+    m_btnMax.SetLocation(*CSkinFile::GetInstance().ReadButtonLocation(name));
 }
 
 void CQXMainFrame::SetUpInputBoxes() {

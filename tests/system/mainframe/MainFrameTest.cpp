@@ -36,7 +36,9 @@ void MainFrameTest::SetSkinButton(const std::string& key, int x, int y, const st
 }
 
 void MainFrameTest::SizeWindowTo(int width, int height) {
-    Then([this, width, height] { Desktop().Configure(Background()->GetSafeHwnd(), {100, 50, 100 + width, 50 + height}); });
+    Then([this, width, height] {
+        Desktop().Configure(Background()->GetSafeHwnd(), {100, 50, 100 + width, 50 + height});
+    });
 }
 
 RECT ControlRect(HWND control) {
