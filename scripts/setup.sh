@@ -10,6 +10,7 @@ QX_PACKAGES=(
   libsqlite3-dev sqlite3
   libcairo2-dev libpango1.0-dev libgtk-3-dev libwebkit2gtk-4.1-dev
   fonts-noto-cjk fonts-dejavu-core
+  glib-networking ca-certificates libgl1-mesa-dri
   xvfb xauth x11-utils xdotool openssl imagemagick
 )
 
