@@ -50,6 +50,7 @@ struct EntryLook {
     int fontPixelHeight = 0;             // 0: the desktop's
     bool bold = false;
     bool readOnly = false;
+    bool mouseThrough = false;  // presses go to the window system as if the entry were not there
     bool operator==(const EntryLook&) const = default;
 };
 

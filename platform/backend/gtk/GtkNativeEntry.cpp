@@ -2,6 +2,7 @@
 
 #include "platform/backend/gtk/GtkBackend.h"
 #include "platform/backend/gtk/GtkInput.h"
+#include "platform/backend/gtk/GtkTopLevel.h"
 #include "platform/base/Strings.h"
 
 #include <algorithm>
@@ -72,6 +73,8 @@ GtkNativeEntry::GtkNativeEntry(GtkBackend& backend, HWND hwnd)
     g_signal_connect(entry, "focus-out-event", G_CALLBACK(OnFocusOut), this);
     g_signal_connect(entry, "motion-notify-event", G_CALLBACK(OnPointer), this);
     g_signal_connect(entry, "enter-notify-event", G_CALLBACK(OnPointer), this);
+    g_signal_connect(entry, "button-press-event", G_CALLBACK(OnButton), this);
+    g_signal_connect(entry, "button-release-event", G_CALLBACK(OnButton), this);
 }
 
 GtkNativeEntry::~GtkNativeEntry() {
@@ -113,6 +116,7 @@ void GtkNativeEntry::SetLook(const EntryLook& look) {
     css += look.bold ? " font-weight: bold; }" : " font-weight: normal; }";
     gtk_css_provider_load_from_data(m_css, css.c_str(), -1, nullptr);
     gtk_editable_set_editable(GTK_EDITABLE(Entry()), !look.readOnly);
+    m_mouseThrough = look.mouseThrough;
 }
 
 void GtkNativeEntry::SetSystemFocus(bool focused) {
@@ -190,6 +194,15 @@ gboolean GtkNativeEntry::OnFocusIn(GtkWidget*, GdkEventFocus*, gpointer self) {
 }
 
 gboolean GtkNativeEntry::OnFocusOut(GtkWidget*, GdkEventFocus*, gpointer) { return FALSE; }
+
+gboolean GtkNativeEntry::OnButton(GtkWidget*, GdkEventButton* event, gpointer self) {
+    auto* entry = static_cast<GtkNativeEntry*>(self);
+    GtkTopLevel* host = entry->Host();
+    if (!entry->m_mouseThrough || !host) return FALSE;
+    // The window system decides where the press goes (the window below, to drag it).
+    GtkInput& input = entry->m_backend.Input();
+    return event->type == GDK_BUTTON_RELEASE ? input.ButtonRelease(*host, event) : input.ButtonPress(*host, event);
+}
 
 gboolean GtkNativeEntry::OnPointer(GtkWidget*, GdkEvent* event, gpointer self) {
     auto* entry = static_cast<GtkNativeEntry*>(self);

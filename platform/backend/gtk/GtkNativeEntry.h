@@ -47,11 +47,13 @@ private:
     static gboolean OnFocusIn(GtkWidget* widget, GdkEventFocus* event, gpointer self);
     static gboolean OnFocusOut(GtkWidget* widget, GdkEventFocus* event, gpointer self);
     static gboolean OnPointer(GtkWidget* widget, GdkEvent* event, gpointer self);
+    static gboolean OnButton(GtkWidget* widget, GdkEventButton* event, gpointer self);
 
     GtkBackend& m_backend;
     GtkCssProvider* m_css = nullptr;
     int m_quiet = 0;  // inside a change the window system asked for
     bool m_systemFocus = false;
+    bool m_mouseThrough = false;
     std::deque<HeldKey> m_held;
     std::u16string m_reportedText;
     int m_reportedStart = -1;

@@ -76,6 +76,9 @@ void PushEntryLook(HWND hwnd, EditState& s, HDC dc, HBRUSH brush) {
         look.bold = font.lfWeight >= FW_BOLD;
     }
     look.readOnly = (EditStyle(hwnd) & ES_READONLY) != 0;
+    // A transparent edit (a caption text) lets presses through to what lies below, as the
+    // window system's hit testing does.
+    look.mouseThrough = (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0;
     if (s.lookSent && look == s.look) return;
     s.look = look;
     s.lookSent = true;

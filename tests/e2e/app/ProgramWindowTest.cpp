@@ -124,6 +124,17 @@ TEST_F(ProgramWindowTest, APressOnATransparentPixelOfTheMainWindowDragsThePair) 
     ASSERT_TRUE(Xdotool("mouseup 1"));
     EXPECT_TRUE(WaitUntil([&] { return Place(m_main) == moved; }));
     EXPECT_EQ(Place(m_background), moved);
+
+    // The caption's text box is see-through to presses: the pair is dragged by it too.
+    const POINT title{moved.left + 200, moved.top + 17};
+    ASSERT_TRUE(Xdotool("mousemove " + std::to_string(title.x) + " " + std::to_string(title.y) + " mousedown 1"));
+    const RECT back{moved.left - 30, moved.top - 20, moved.right - 30, moved.bottom - 20};
+    EXPECT_TRUE(WaitUntil([&] {
+        Xdotool("mousemove " + std::to_string(title.x - 30) + " " + std::to_string(title.y - 20));
+        return Place(m_background) == back;
+    }));
+    ASSERT_TRUE(Xdotool("mouseup 1"));
+    EXPECT_TRUE(WaitUntil([&] { return Place(m_main) == back; }));
 }
 
 TEST_F(ProgramWindowTest, TheDesktopsCloseRequestEndsTheProgramCleanly) {
