@@ -1,7 +1,6 @@
 #include "tests/e2e/browser/PageDialogE2eTest.h"
 
 #include "platform/backend/gtk/CreateGtkBackend.h"
-#include "platform/webcontrol/WebEngineFactory.h"
 #include "platform/win/WinApi.h"
 #include "res/Resources.h"
 #include "tests/e2e/support/GtkTestDisplay.h"
@@ -10,17 +9,6 @@
 #include <chrono>
 
 namespace qx::browser::e2e {
-
-HeldWebKitEngine::HeldWebKitEngine(qx::backend::gtk::GtkBackend& backend, HWND host)
-    : m_backend(backend), m_hHost(host) {
-    m_backend.CreateNativeChild(m_hHost, qx::backend::NativeChildKind::Page);
-    SetParentContainer(m_backend.PageHolder(m_hHost));
-}
-
-HeldWebKitEngine::~HeldWebKitEngine() {
-    SetParentContainer(nullptr);
-    m_backend.DestroyNativeChild(m_hHost);
-}
 
 void PageDialogE2eTest::SetUp() {
     const std::string why = qx::e2e::PrepareGtkDisplay();
@@ -32,8 +20,7 @@ void PageDialogE2eTest::SetUp() {
     ASSERT_NE(backend, nullptr);
     scope = std::make_unique<qx::win::WindowSystemScope>(*backend);
     qx::res::RegisterResources();
-    auto& gtk = static_cast<qx::backend::gtk::GtkBackend&>(*backend);
-    qx::web::SetWebEngineFactory([&gtk](HWND host) { return std::make_unique<HeldWebKitEngine>(gtk, host); });
+    engines = std::make_unique<qx::backend::gtk::GtkWebEngines>(static_cast<qx::backend::gtk::GtkBackend&>(*backend));
     frame = std::make_unique<test::CRecordingFrame>();
     ASSERT_TRUE(frame->CreateIndirect(test::kFrameTemplate, nullptr));
     ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(frame->m_hWnd); }));
@@ -43,7 +30,7 @@ void PageDialogE2eTest::TearDown() {
     pages.clear();
     frame.reset();
     if (scope) qx::win::PumpPendingMessages();
-    qx::web::SetWebEngineFactory(nullptr);
+    engines.reset();
     scope.reset();
     backend.reset();
     qx::e2e::RunMainContextFor(std::chrono::milliseconds(20));

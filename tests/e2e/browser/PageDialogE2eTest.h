@@ -5,7 +5,7 @@
 
 #include "browser/QXExplorerControlDlg.h"
 #include "platform/backend/gtk/GtkBackend.h"
-#include "platform/backend/gtk/web/WebKitEngine.h"
+#include "platform/backend/gtk/GtkWebEngines.h"
 #include "system/browser/RecordingFrame.h"
 #include "tests/e2e/support/PageServer.h"
 
@@ -17,18 +17,6 @@
 #include <vector>
 
 namespace qx::browser::e2e {
-
-// A WebKit engine living in the page holder of its control window for as long as it lives.
-// FIXME: the program's own start-up wants this wiring too; it belongs with the GTK backend.
-class HeldWebKitEngine final : public qx::web::WebKitEngine {
-public:
-    HeldWebKitEngine(qx::backend::gtk::GtkBackend& backend, HWND host);
-    ~HeldWebKitEngine() override;
-
-private:
-    qx::backend::gtk::GtkBackend& m_backend;
-    HWND m_hHost;
-};
 
 class PageDialogE2eTest : public ::testing::Test {
 protected:
@@ -51,6 +39,7 @@ protected:
     qx::e2e::PageServer server;
     std::unique_ptr<qx::backend::Backend> backend;
     std::unique_ptr<qx::win::WindowSystemScope> scope;
+    std::unique_ptr<qx::backend::gtk::GtkWebEngines> engines;
     std::unique_ptr<test::CRecordingFrame> frame;
     std::vector<std::unique_ptr<CQXExplorerControlDlg>> pages;
 };
