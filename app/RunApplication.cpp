@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "app/WindowTimerWebClock.h"
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/backend/headless/web/ScriptedWebEngines.h"
 #include "platform/framework/Framework.h"
 #include "platform/win/Composition.h"
 #include "platform/win/WinApi.h"
@@ -10,10 +12,27 @@
 
 namespace qx::app {
 
-int RunApplication(backend::Backend& backend) {
+namespace {
+
+// No page is scripted: about:blank loads, any other address ends on the error page.
+struct HeadlessWebEngines {
+    web::ScriptedWeb m_web;
+    WindowTimerWebClock m_clock;
+    web::ScriptedWebEngines m_engines{m_web, m_clock};
+};
+
+}  // namespace
+
+int RunApplication(backend::Backend& backend, const WebEngineSetup& setupEngines) {
     win::WindowSystemScope scope(backend);
     res::RegisterResources();
+    // The control's window class is registered with the factory, so only inside the scope.
+    const std::shared_ptr<void> engines = setupEngines ? setupEngines() : nullptr;
     return AfxWinMain();
+}
+
+int RunHeadlessApplication(backend::HeadlessBackend& backend) {
+    return RunApplication(backend, [] { return std::make_shared<HeadlessWebEngines>(); });
 }
 
 int RunHeadless(const std::string& screenshotPath) {
@@ -28,7 +47,7 @@ int RunHeadless(const std::string& screenshotPath) {
             if (CWnd* pMainWnd = AfxGetMainWnd()) pMainWnd->PostMessage(WM_CLOSE);
         });
     }
-    const int nExitCode = RunApplication(backend);
+    const int nExitCode = RunHeadlessApplication(backend);
     return bWritten ? nExitCode : 1;
 }
 

@@ -9,6 +9,8 @@
 #include "app/QXBrowserApp.h"
 #include "app/RunApplication.h"
 #include "platform/backend/gtk/CreateGtkBackend.h"
+#include "platform/backend/gtk/GtkBackend.h"
+#include "platform/backend/gtk/GtkWebEngines.h"
 
 CQXBrowserApp theApp;
 
@@ -34,6 +36,6 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "qxbrowser: cannot open the display; --headless runs on a screen in memory\n");
         return 1;
     }
-    // FIXME: install the WebKitGTK engine factory for the pages once the main window opens tabs.
-    return qx::app::RunApplication(*backend);
+    auto& gtk = static_cast<qx::backend::gtk::GtkBackend&>(*backend);
+    return qx::app::RunApplication(*backend, [&gtk] { return std::make_shared<qx::backend::gtk::GtkWebEngines>(gtk); });
 }

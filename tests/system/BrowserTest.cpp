@@ -63,7 +63,7 @@ void BrowserTest::WriteSkin(const std::string& relativeFolder, const TestSkinOpt
     WriteTestSkin(m_folder + relativeFolder, options);
 }
 
-int BrowserTest::Run() { return app::RunApplication(*m_backend); }
+int BrowserTest::Run() { return app::RunHeadlessApplication(*m_backend); }
 
 RunningBackgroundWnd* Owner() { return dynamic_cast<RunningBackgroundWnd*>(AfxGetMainWnd()); }
 
