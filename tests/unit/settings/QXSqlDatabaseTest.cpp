@@ -7,7 +7,9 @@
 #include "platform/base/Strings.h"
 #include "settings/QXSqlDatabase.h"
 #include "settings/QXSqlException.h"
-#include "unit/settings/TempFolder.h"
+#include "support/TempFolder.h"
+
+using qx::test::TempFolder;
 
 namespace {
 

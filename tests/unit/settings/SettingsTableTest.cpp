@@ -9,7 +9,9 @@
 #include "settings/QXSqlDatabase.h"
 #include "settings/QXSqlException.h"
 #include "settings/SettingsTable.h"
-#include "unit/settings/TempFolder.h"
+#include "support/TempFolder.h"
+
+using qx::test::TempFolder;
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "CompositionTest.h"
 
-#include "unit/platform/gfx/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace qx::win::test {
 namespace {
@@ -52,7 +52,7 @@ TEST_F(ScreenImageTest, HeldScreenImageIsNotRedrawnByTheNextOne) {
 }
 
 TEST_F(ScreenImageTest, ScreenshotAndWindowImageAreWrittenAsPng) {
-    gfx::test::TempFolder folder;
+    qx::test::TempFolder folder;
     HWND window = CreatePopup({2, 1, 5, 3});
     PaintWith(window, RGB(0, 0, 255));
     PumpPendingMessages();

@@ -1,7 +1,7 @@
 #include "platform/gfx/GdiPlus.h"
 
 #include "PixelCheck.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ namespace {
 using namespace Gdiplus;
 using test::MatchesPicture;
 using test::SurfaceOfPicture;
-using test::TempFolder;
+using qx::test::TempFolder;
 
 const test::Palette kPalette{{'.', 0}, {'r', 0xFFFF0000}, {'g', 0xFF00FF00}, {'b', 0xFF0000FF}, {'w', 0xFFFFFFFF}};
 

@@ -1,20 +1,20 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 
-#include "platform/base/Strings.h"
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <string>
 
-namespace qx::gfx::test {
+#include "platform/base/Strings.h"
+
+namespace qx::test {
 
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qx-gfx-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "qx-test-XXXXXX").string();
         if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
         m_path = pattern;
     }
@@ -25,8 +25,11 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
+    const std::filesystem::path& Path() const { return m_path; }
     std::string Path(const std::string& name) const { return (m_path / name).string(); }
-    // The file as the system names it: wide text.
+    // The folder as the system names folders: wide, with a trailing separator.
+    std::u16string Folder() const { return Utf8ToWide(m_path.string() + "/"); }
+    // A file in the folder as the system names it: wide text.
     std::u16string File(const std::string& name) const { return Utf8ToWide(Path(name)); }
     void WriteBytes(const std::string& name, const std::string& bytes) const {
         std::ofstream(Path(name), std::ios::binary) << bytes;
@@ -36,4 +39,4 @@ private:
     std::filesystem::path m_path;
 };
 
-}  // namespace qx::gfx::test
+}  // namespace qx::test
