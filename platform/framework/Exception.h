@@ -19,7 +19,7 @@ public:
 
     // The text the report shows.
     virtual CString GetErrorText() const;
-    // MFC's form: copies the text (cut to nMaxError - 1 units and terminated); FALSE when there
+    // The framework's usual form: copies the text (cut to nMaxError - 1 units and terminated); FALSE when there
     // is no text.
     virtual BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const;
     // Shows the text in a message box; the button pressed.
