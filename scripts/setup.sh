@@ -11,7 +11,7 @@ QX_PACKAGES=(
   libcairo2-dev libpango1.0-dev libgtk-3-dev libwebkit2gtk-4.1-dev
   fonts-noto-cjk fonts-dejavu-core
   glib-networking ca-certificates libgl1-mesa-dri
-  xvfb xauth x11-utils xdotool openssl imagemagick
+  xvfb xauth x11-utils xdotool openssl imagemagick openbox xcompmgr
 )
 
 qx_install_missing() {

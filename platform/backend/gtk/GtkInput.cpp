@@ -66,8 +66,11 @@ WindowSystemDelegate* GtkInput::Delegate() const { return m_backend.Delegate(); 
 
 // --- Pointer ---
 
-gboolean GtkInput::ButtonPress(GtkTopLevel&, GdkEventButton* event) {
+gboolean GtkInput::ButtonPress(GtkTopLevel& top, GdkEventButton* event) {
     m_lastTime = event->time;
+    // A window manager raises the window clicked on before the press comes here, over the
+    // windows it owns (the pair's main window over its background): put them back on top.
+    if (WindowManagerRuns()) m_backend.RaiseOwnedWindows(top.Handle());
     // The second press of a double click comes twice from GTK: as a press and as a double
     // press. The window system tells double clicks itself, so only the presses count.
     if (event->type != GDK_BUTTON_PRESS) return TRUE;
