@@ -2,6 +2,7 @@
 
 #include "platform/backend/gtk/GtkBackend.h"
 #include "platform/backend/gtk/GtkDesktop.h"
+#include "platform/backend/gtk/GtkManagedMove.h"
 #include "platform/backend/gtk/GtkNativeEntry.h"
 #include "platform/backend/gtk/GtkTopLevel.h"
 #include "platform/backend/gtk/GtkWindowDrag.h"
@@ -56,6 +57,7 @@ GtkInput::GtkInput(GtkBackend& backend) : m_backend(backend) {
 
 GtkInput::~GtkInput() {
     m_drag.reset();
+    m_managedMove.reset();
     g_signal_handlers_disconnect_by_data(m_im, this);
     gtk_im_context_set_client_window(m_im, nullptr);
     g_object_unref(m_im);
@@ -127,6 +129,7 @@ void GtkInput::BeginInteractiveMove(GtkTopLevel& top) {
     if (WindowManagerRuns()) {
         gtk_window_begin_move_drag(top.Window(), 1, start.x, start.y, m_lastTime);
         m_leftDown = false;  // the window manager has the button now
+        m_managedMove = std::make_unique<GtkManagedMove>(m_backend, top.Handle());
         return;
     }
     m_drag = std::make_unique<GtkWindowDrag>(m_backend, top.Handle(), start, m_lastPress);
@@ -231,6 +234,7 @@ void GtkInput::FocusOut(GtkTopLevel& top) {
 void GtkInput::Forget(GtkTopLevel& top) {
     if (m_focusAsked == &top) m_focusAsked = nullptr;
     if (m_drag && m_drag->Handle() == top.Handle()) m_drag.reset();
+    if (m_managedMove && m_managedMove->Handle() == top.Handle()) m_managedMove.reset();
     if (m_imWindow == &top) {
         gtk_im_context_focus_out(m_im);
         gtk_im_context_set_client_window(m_im, nullptr);

@@ -16,6 +16,7 @@ namespace qx::backend::gtk {
 
 class GtkBackend;
 class GtkTopLevel;
+class GtkManagedMove;
 class GtkWindowDrag;
 
 class GtkInput {
@@ -59,6 +60,7 @@ private:
     GdkEvent* m_lastPress = nullptr;
     bool m_leftDown = false;
     std::unique_ptr<GtkWindowDrag> m_drag;
+    std::unique_ptr<GtkManagedMove> m_managedMove;
     // Focus asked of the desktop: which window, and until when answers may still come.
     GtkTopLevel* m_focusAsked = nullptr;
     gint64 m_focusAskedUntil = 0;

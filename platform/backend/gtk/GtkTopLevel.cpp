@@ -332,6 +332,12 @@ gboolean GtkTopLevel::OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer
     return FALSE;
 }
 
+void GtkTopLevel::ObservePlace(RECT place) {
+    m_reported = place;
+    if (!gtk_widget_get_mapped(m_window) || !HasArea(m_bounds) || m_requested) return;
+    ReportPlace();
+}
+
 void GtkTopLevel::EndRequest() {
     m_requested = false;
     if (m_settleTimer) g_source_remove(m_settleTimer);

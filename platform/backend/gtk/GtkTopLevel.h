@@ -47,6 +47,9 @@ public:
     void SetChildRects(std::vector<RECT> rects);
     // The screen began or stopped compositing.
     void RefreshAfterCompositingChange();
+    // Where the window was seen on the screen outside a configure event (during a window
+    // manager's move): the window system hears of it as of a configure event.
+    void ObservePlace(RECT place);
     // Gives the window the keyboard once it is on the screen.
     void Focus();
 

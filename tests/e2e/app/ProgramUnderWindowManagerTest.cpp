@@ -127,6 +127,8 @@ TEST_F(ProgramUnderWindowManagerTest, OpensCentredMovesMaximisesAndClosesWithThe
         Xdotool("mousemove " + At({press.x + 50, press.y + 40}));
         return m_probe->WindowRect(m_background) == moved;
     }));
+    // The main window goes along while the button is still down, not only at the end.
+    EXPECT_TRUE(WaitUntil([&] { return m_probe->WindowRect(m_main) == moved; })) << "the main window lags behind";
     ASSERT_TRUE(Xdotool("mouseup 1"));
     EXPECT_TRUE(WaitUntil([&] { return PairAt(moved); })) << "the pair did not end the move together";
 
